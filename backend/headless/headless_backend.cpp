@@ -1,0 +1,36 @@
+#include "backend/headless/headless_backend.h"
+
+namespace okit {
+
+HeadlessBackend::HeadlessBackend(Desktop& desktop) : desktop_(desktop) {
+  desktop_.set_move_loop([this](Element& window) { move_loop(window); });
+}
+
+HeadlessBackend::~HeadlessBackend() { desktop_.set_move_loop(nullptr); }
+
+void HeadlessBackend::move_loop(Element& window) {
+  // A nested drag (a handler inside the loop starting another) would fight
+  // over the cursor; the outer loop keeps it.
+  if (dragging()) return;
+  dragged_ = window.weak_from_this();
+  while (desktop_.buttons_held() & mouse_button::Left) {
+    if (dragged_.expired() || !pump_ || !pump_()) break;
+  }
+  dragged_.reset();
+}
+
+void HeadlessBackend::mouse_move(Point p) {
+  auto locked = dragged_.lock();
+  auto* window = static_cast<Element*>(locked.get());
+  if (!window || !window->alive()) {
+    desktop_.mouse_move(p);
+    return;
+  }
+  const Point from = desktop_.cursor();
+  desktop_.set_cursor(p);
+  const double dx = (p.x - from.x) * kTwipsPerPixel, dy = (p.y - from.y) * kTwipsPerPixel;
+  window->set_bounds_twips(window->left_twips() + dx, window->top_twips() + dy, window->width_twips(),
+                           window->height_twips());
+}
+
+}  // namespace okit

@@ -1,0 +1,144 @@
+#include "host/desktop.h"
+
+#include <algorithm>
+
+#include "host/user_control.h"
+
+namespace okit {
+
+Desktop::Desktop() = default;
+Desktop::~Desktop() = default;
+
+Desktop& Desktop::current() {
+  static Desktop desktop;
+  return desktop;
+}
+
+void Desktop::reset() {
+  const auto forms = forms_;
+  for (const auto& form : forms) unload(*form);
+  forms_.clear();
+  activation_history_.clear();
+  active_.reset();
+  cursor_ = {};
+  buttons_ = 0;
+  capture_.reset();
+  last_press_ = {};
+  timers_ = TimerQueue();
+  messages_.clear();
+  move_loop_ = nullptr;
+}
+
+Element* as_element(const ObjectRef& object) { return dynamic_cast<Element*>(object.get()); }
+
+// ---- Forms and activation ------------------------------------------------------
+
+std::shared_ptr<Form> Desktop::create_form(std::string name) {
+  auto form = std::make_shared<Form>(std::move(name));
+  forms_.push_back(form);
+  return form;
+}
+
+std::shared_ptr<Form> Desktop::find_form(std::string_view name) const {
+  for (const auto& form : forms_)
+    if (equals_ignore_case(form->name(), name)) return form;
+  return nullptr;
+}
+
+void Desktop::unload(Form& form) {
+  auto keep_alive = form.shared_from_this();
+  const bool was_active = active_form() == &form;
+  std::erase_if(forms_, [&](const auto& f) { return f.get() == &form; });
+  std::erase_if(activation_history_, [&](const auto& w) {
+    auto locked = w.lock();
+    return !locked || locked.get() == &form;
+  });
+  if (Element* held = capture(); held && held->form() == &form) capture_.reset();
+  form.destroy();
+  if (!was_active) return;
+  active_.reset();
+  // The window that was active before this one takes over, as when a
+  // top-level window closes.
+  while (!activation_history_.empty()) {
+    auto previous = std::static_pointer_cast<Form>(activation_history_.back().lock());
+    activation_history_.pop_back();
+    if (previous && previous->alive()) {
+      activate(previous.get());
+      return;
+    }
+  }
+}
+
+Form* Desktop::active_form() const {
+  auto locked = active_.lock();
+  auto* form = static_cast<Form*>(locked.get());
+  return form && form->alive() ? form : nullptr;
+}
+
+std::int32_t Desktop::active_window() const {
+  const Form* form = active_form();
+  return form ? form->hwnd() : 0;
+}
+
+void Desktop::activate(Form* form) {
+  Form* old = active_form();
+  if (old == form) return;
+  if (old) {
+    std::erase_if(activation_history_, [&](const auto& w) { return w.lock().get() == old; });
+    activation_history_.push_back(old->weak_from_this());
+  }
+  if (!form) {
+    active_.reset();
+    return;
+  }
+  active_ = form->weak_from_this();
+  std::erase_if(activation_history_, [&](const auto& w) { return w.lock().get() == form; });
+}
+
+// ---- Messages ------------------------------------------------------------------
+
+void Desktop::post(std::function<void()> message) { messages_.push_back(std::move(message)); }
+
+void Desktop::do_events() {
+  while (!messages_.empty()) {
+    auto message = std::move(messages_.front());
+    messages_.pop_front();
+    try {
+      message();
+    } catch (const RuntimeError& error) {
+      report(error);
+    }
+  }
+}
+
+void Desktop::advance(double ms) {
+  const double until = timers_.now() + ms;
+  while (true) {
+    bool fired = false;
+    try {
+      fired = timers_.fire_next(until);
+    } catch (const RuntimeError& error) {
+      report(error);
+      fired = true;
+    }
+    if (!fired) break;
+    do_events();
+  }
+  timers_.set_now(until);
+}
+
+// ---- Events ----------------------------------------------------------------------
+
+void Desktop::element_event(Element& source, std::string_view event, std::span<Value> args) {
+  if (app_) app_->control_event(source, event, args);
+}
+
+void Desktop::report(const RuntimeError& error) {
+  if (app_) app_->unhandled_error(error);
+}
+
+void Desktop::run_move_loop(Element& window) {
+  if (move_loop_) move_loop_(window);
+}
+
+}  // namespace okit

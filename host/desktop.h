@@ -1,0 +1,147 @@
+#pragma once
+// Desktop: the host's message loop and window manager state for one process:
+// the forms and which one is active, the cursor and the mouse buttons, mouse
+// capture, keyboard focus, the clock and its timers, and the queue of posted
+// messages that DoEvents processes. Backends feed it input and time (the
+// headless one from a script, the SDL one from real windows) and present what
+// it composes; controls see it only through the host model and the window
+// services.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "host/element.h"
+#include "host/form.h"
+#include "host/timer_queue.h"
+
+namespace okit {
+
+// Where the application sees what controls do.
+class ApplicationEvents {
+ public:
+  virtual ~ApplicationEvents() = default;
+  virtual void control_event(Element& control, std::string_view event, std::span<Value> args) = 0;
+  virtual void property_changed(Element& control, std::string_view property_name) = 0;
+  // A run-time error raised while a control handled input or a timer: it has
+  // no caller to go to, so the host reports it.
+  virtual void unhandled_error(const RuntimeError& error) = 0;
+};
+
+namespace mouse_button {
+inline constexpr std::int16_t Left = 1, Right = 2, Middle = 4;
+}
+namespace shift_mask {
+inline constexpr std::int16_t Shift = 1, Ctrl = 2, Alt = 4;
+}
+
+class Desktop : public EventSink {
+ public:
+  Desktop();
+  ~Desktop() override;
+
+  // The process's desktop (there is one user-interface thread).
+  static Desktop& current();
+  // Starts afresh: destroys every form and resets cursor, clock and state.
+  void reset();
+
+  void set_application(ApplicationEvents* app) { app_ = app; }
+  ApplicationEvents* application() const { return app_; }
+
+  // ---- Forms and activation -------------------------------------------------
+  std::shared_ptr<Form> create_form(std::string name);
+  const std::vector<std::shared_ptr<Form>>& forms() const { return forms_; }
+  std::shared_ptr<Form> find_form(std::string_view name) const;
+  void unload(Form& form);
+  Form* active_form() const;
+  // Activates a form (nullptr: another application's window is active). The
+  // activated form gives the focus back to the control that last held it.
+  void activate(Form* form);
+  std::int32_t active_window() const;
+
+  // ---- Mouse ------------------------------------------------------------------
+  Point cursor() const { return cursor_; }
+  // Sets the cursor without delivering anything (backends whose cursor the
+  // system moves, and the move loop).
+  void set_cursor(Point p) { cursor_ = p; }
+  std::int16_t buttons_held() const { return buttons_; }
+  void mouse_move(Point p, std::int16_t shift = 0);
+  void mouse_down(std::int16_t button, std::int16_t shift = 0);
+  void mouse_up(std::int16_t button, std::int16_t shift = 0);
+  // A press that the double-click rule must not join to the previous one.
+  void forget_last_press() { last_press_ = {}; }
+  // Ends mouse capture: the held element gets no more moves and no click.
+  void release_capture();
+  Element* capture() const;
+  // The element that receives the mouse at a screen point.
+  Element* element_at(Point screen) const;
+
+  // ---- Keyboard and focus ----------------------------------------------------
+  void key_down(std::int16_t key_code, std::int16_t shift);
+  void key_press(std::int16_t key_ascii);
+  void key_up(std::int16_t key_code, std::int16_t shift);
+  Element* focused() const;
+  // Moves the focus to `control` (or to the element it passes the focus to),
+  // activating its form first. Error 5 when it cannot take the focus.
+  void set_focus(Element& control);
+  // Moves the focus to the next (or previous) control in tab order.
+  void tab(bool backwards);
+  // Focuses the first control in tab order, as showing a form does.
+  void focus_first(Form& form);
+  // Moves the focus away from an element that became unable to hold it.
+  void focus_lost_ability(Element& element);
+
+  // ---- Time -------------------------------------------------------------------
+  TimerQueue& timers() { return timers_; }
+  double now() const { return timers_.now(); }
+  // Advances the clock, firing due timers in time order.
+  void advance(double ms);
+
+  // ---- Messages ---------------------------------------------------------------
+  void post(std::function<void()> message);
+  // Processes pending messages (including those posted meanwhile).
+  void do_events();
+
+  // ---- Window services hooks ----------------------------------------------
+  // Runs an interactive move of a window (a form or a control's surface) until
+  // the mouse button is released. Backends install their loop.
+  using MoveLoop = std::function<void(Element& window)>;
+  void set_move_loop(MoveLoop loop) { move_loop_ = std::move(loop); }
+  void run_move_loop(Element& window);
+
+  // Controls on forms report their events here, for the application.
+  void element_event(Element& source, std::string_view event, std::span<Value> args) override;
+  void report(const RuntimeError& error);
+
+ private:
+  void deliver_mouse(Element& target, std::string_view event, std::int16_t button, std::int16_t shift);
+  void change_focus(Form& form, Element* target);
+
+  std::vector<std::shared_ptr<Form>> forms_;
+  std::vector<std::weak_ptr<Dispatch>> activation_history_;
+  std::weak_ptr<Dispatch> active_;
+  ApplicationEvents* app_ = nullptr;
+
+  Point cursor_;
+  std::int16_t buttons_ = 0;
+  std::weak_ptr<Dispatch> capture_;
+  struct LastPress {
+    std::weak_ptr<Dispatch> element;
+    Point where;
+    double time = -1e9;
+    bool pending_second = false;  // the next press may make a double click
+  } last_press_;
+  bool second_press_ = false;  // the held press is a double click's second
+
+  TimerQueue timers_;
+  std::deque<std::function<void()>> messages_;
+  MoveLoop move_loop_;
+};
+
+// Late-bound helpers the host and the script runner share.
+Element* as_element(const ObjectRef& object);
+
+}  // namespace okit

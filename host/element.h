@@ -1,0 +1,175 @@
+#pragma once
+// Element: one node of a form's element tree. A form, a control placed on it,
+// a control's surface and each child element a control creates are all
+// elements. The tree owns its nodes; an event in progress keeps its element
+// alive through a shared pointer, and code after a raise asks `alive()`
+// because a handler may have destroyed the element, or its whole form.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/dispatch.h"
+#include "host/geometry.h"
+#include "host/scale.h"
+
+namespace okit {
+
+class Element;
+class Form;
+class UserControl;
+
+// Receives the events an element raises. Child elements of a control report
+// to the control (its `child_MouseDown` handlers); controls on a form report
+// to the application.
+class EventSink {
+ public:
+  virtual ~EventSink() = default;
+  virtual void element_event(Element& source, std::string_view event, std::span<Value> args) = 0;
+};
+
+// What an element is to its form. A control is something the form's author
+// placed (its position is always twips, it has a tab index in the form's tab
+// order and it reports to the application); a child element belongs to a
+// control's design-time layout.
+enum class ElementRole : std::uint8_t { ChildElement, Control, Form };
+
+class Element : public Dispatch {
+ public:
+  explicit Element(std::string name);
+  ~Element() override;
+
+  const std::string& name() const { return name_; }
+  void set_name(std::string name) { name_ = std::move(name); }
+  ElementRole role() const { return role_; }
+  void set_role(ElementRole role) { role_ = role; }
+
+  // ---- Tree --------------------------------------------------------------
+  Element* parent() const { return parent_; }
+  const std::vector<std::shared_ptr<Element>>& children() const { return children_; }
+  // Adds in front of the existing children (block order in a form file is
+  // z-order, first = bottom).
+  void add_child(std::shared_ptr<Element> child);
+  std::shared_ptr<Element> find_child(std::string_view name) const;  // direct child, case-insensitive
+  void ZOrder(std::int16_t position);  // 0 brings to front, 1 sends to back
+  Form* form() const;                  // the form this element lives on, or nullptr
+  UserControl* owning_control() const;  // nearest control surface above (not this element)
+
+  // Removes the element from its parent and ends its life: windows and timers
+  // are released and `alive()` turns false for it and every descendant. The
+  // object itself lives on while anything (an event in progress) holds it.
+  void destroy();
+  bool alive() const { return alive_; }
+
+  // ---- Geometry ----------------------------------------------------------
+  // Stored in twips relative to the parent's client origin; read and written
+  // through Left/Top/Width/Height in the parent's scale units (controls:
+  // always twips).
+  double left_twips() const { return left_; }
+  double top_twips() const { return top_; }
+  double width_twips() const { return width_; }
+  double height_twips() const { return height_; }
+  void set_bounds_twips(double left, double top, double width, double height);
+  // Sets the bounds without running the resize handler (a loader places a
+  // control before it reads its properties, then resizes it once).
+  void place_twips(double left, double top, double width, double height);
+  // Runs the resize handler as the host does after placing or loading.
+  void notify_resized() { on_resized(); }
+
+  ScaleMode position_scale() const;  // the unit of Left/Top/Width/Height
+  float Left() const;
+  float Top() const;
+  float Width() const;
+  float Height() const;
+  void put_Left(float v);
+  void put_Top(float v);
+  void put_Width(float v);
+  void put_Height(float v);
+  void Move(float left, float top, float width, float height);
+
+  // The scale mode children of this element are positioned in.
+  virtual ScaleMode child_scale_mode() const { return ScaleMode::Twips; }
+  // Screen pixel of this element's top-left corner (of its client area).
+  Point screen_origin() const;
+  Rect screen_rect() const;
+  Rect pixel_rect() const;  // in the parent's client pixels
+
+  // ---- State -------------------------------------------------------------
+  bool visible() const { return visible_; }
+  void put_Visible(bool v);
+  bool enabled() const { return enabled_; }
+  void put_Enabled(bool v);
+  bool shown() const;       // visible itself and every ancestor
+  bool input_enabled() const;  // enabled itself and every ancestor
+
+  std::int16_t tab_index() const { return tab_index_; }
+  void put_TabIndex(std::int16_t v) { tab_index_ = v; }
+  bool tab_stop() const { return tab_stop_; }
+  void put_TabStop(bool v) { tab_stop_ = v; }
+  const std::string& tag() const { return tag_; }
+  void put_Tag(std::string v) { tag_ = std::move(v); }
+
+  // 0 for windowless elements (images, labels, lines, shapes, timers).
+  std::int32_t hwnd() const { return hwnd_; }
+
+  // ---- Input -------------------------------------------------------------
+  // Whether the mouse over this element's rectangle is delivered to it (lines
+  // and hidden things are not hit).
+  virtual bool hit_testable() const { return true; }
+  // Whether this element can hold the keyboard focus itself.
+  virtual bool can_take_focus() const { return false; }
+  // Keys delivered while the element holds the focus. The defaults raise the
+  // classic events; edit fields and push buttons add their behaviour.
+  virtual void key_down(std::int16_t& key_code, std::int16_t& shift);
+  virtual void key_press(std::int16_t& key_ascii);
+  virtual void key_up(std::int16_t& key_code, std::int16_t& shift);
+  // The access-key character of the element's caption (lower case), or 0.
+  virtual char access_key() const { return 0; }
+  // Called when the element's access key is pressed.
+  virtual void activate_access_key() {}
+
+  // ---- Events ------------------------------------------------------------
+  void set_sink(EventSink* sink) { sink_ = sink; }
+  EventSink* sink() const { return sink_; }
+  void raise(std::string_view event, std::span<Value> args = {});
+
+ protected:
+  // Called after the size changed; surfaces run their Resize handler.
+  virtual void on_resized() {}
+  virtual void on_destroy() {}
+  void take_window();  // gives the element a window handle
+
+ private:
+  void end_life();
+
+  std::string name_;
+  ElementRole role_ = ElementRole::ChildElement;
+  Element* parent_ = nullptr;
+  std::vector<std::shared_ptr<Element>> children_;
+  double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+  bool tab_stop_ = true;
+  bool alive_ = true;
+  std::int16_t tab_index_ = 0;
+  std::int32_t hwnd_ = 0;
+  std::string tag_;
+  EventSink* sink_ = nullptr;
+};
+
+// The properties every element kind shares (Name, Left, Top, Width, Height,
+// Visible, Enabled, TabIndex, Tag, hWnd); element tables fall back to it.
+const ClassInfo& element_class_info();
+
+// Depth-first walk of a subtree (the root first).
+template <typename F>
+void for_each_element(Element& root, F&& visit) {
+  visit(root);
+  const auto children = root.children();  // a copy: visiting may change the tree
+  for (const auto& child : children) for_each_element(*child, visit);
+}
+
+}  // namespace okit

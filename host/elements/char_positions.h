@@ -1,0 +1,26 @@
+#pragma once
+// Character positions in UTF-8 text. Text is stored as UTF-8, but the
+// positions scripts see (SelStart, SelLength, one-character settings) count
+// characters. Characters are counted as the decoder that draws text reads
+// them, so a malformed byte sequence is one character here and on screen.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace okit::chars {
+
+// Number of characters in `text`.
+std::int32_t count(std::string_view text);
+
+// Byte offset of character `index` (clamped to the end of the text).
+std::size_t byte_offset(std::string_view text, std::int32_t index);
+
+// The characters [first, first + length) of `text`.
+std::string_view slice(std::string_view text, std::int32_t first, std::int32_t length);
+
+// The UTF-8 form of one code point.
+std::string encode(char32_t code_point);
+
+}  // namespace okit::chars

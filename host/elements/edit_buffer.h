@@ -1,0 +1,48 @@
+#pragma once
+// EditBuffer: the text and selection of a single-line edit field, with the
+// editing operations the keyboard and the SelText/SelStart properties need.
+// Positions count characters, not bytes. The selection runs between the
+// anchor (where it started) and the caret (where it ends and typing happens);
+// with nothing selected the two coincide.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace okit {
+
+class EditBuffer {
+ public:
+  const std::string& text() const { return text_; }
+  std::int32_t length() const;  // in characters
+  std::int32_t caret() const { return caret_; }
+  std::int32_t anchor() const { return anchor_; }
+  std::int32_t selection_start() const;
+  std::int32_t selection_length() const;
+  std::string selected_text() const;
+
+  // Replaces the whole text, leaving the caret at the start and nothing
+  // selected. Returns whether the text changed.
+  bool set_text(std::string text);
+  // Selects from `anchor` to `caret`; both are clamped to the text.
+  void select(std::int32_t anchor, std::int32_t caret);
+  // Moves the caret; `extend` keeps the anchor, so the selection follows.
+  void move_caret(std::int32_t to, bool extend);
+
+  // Edits. Each returns whether the text changed.
+  // Replaces the selection with `insert` and puts the caret after it.
+  bool replace_selection(std::string_view insert);
+  // Back: deletes the selection, or else the character before the caret.
+  bool delete_backward();
+  // Delete: deletes the selection, or else the character after the caret.
+  bool delete_forward();
+
+ private:
+  std::int32_t clamp(std::int32_t position) const;
+
+  std::string text_;
+  std::int32_t anchor_ = 0;
+  std::int32_t caret_ = 0;
+};
+
+}  // namespace okit

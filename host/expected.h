@@ -1,0 +1,41 @@
+#pragma once
+// A small result type for loaders and parsers: either a value or an error that
+// names the file, the line and what was wrong. (std::expected arrives with
+// C++23; this keeps the library on C++20.)
+
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace okit {
+
+struct LoadError {
+  std::string file;
+  int line = 0;  // 1-based; 0 when the problem is not tied to a line
+  std::string message;
+  // "FILE:LINE: message", the form every command-line tool prints.
+  std::string to_string() const {
+    return file + ":" + std::to_string(line) + ": " + message;
+  }
+};
+
+template <typename T>
+class Expected {
+ public:
+  Expected(T value) : state_(std::move(value)) {}
+  Expected(LoadError error) : state_(std::move(error)) {}
+  bool has_value() const { return state_.index() == 0; }
+  explicit operator bool() const { return has_value(); }
+  T& value() { return std::get<0>(state_); }
+  const T& value() const { return std::get<0>(state_); }
+  T& operator*() { return value(); }
+  const T& operator*() const { return value(); }
+  T* operator->() { return &value(); }
+  const T* operator->() const { return &value(); }
+  const LoadError& error() const { return std::get<1>(state_); }
+
+ private:
+  std::variant<T, LoadError> state_;
+};
+
+}  // namespace okit

@@ -1,0 +1,59 @@
+#pragma once
+// Form: a top-level window holding controls. Its Left/Top are the screen
+// position of its client area in twips and its Width/Height the client size:
+// the runtime's windows have no frame of their own (the caption control draws
+// frames), so the outer rectangle and the client area coincide.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/element.h"
+
+namespace okit {
+
+class Form : public Element {
+ public:
+  explicit Form(std::string name);
+  const ClassInfo& class_info() const override;
+
+  const std::string& caption() const { return caption_; }
+  void put_Caption(std::string v) { caption_ = std::move(v); }
+  std::int16_t border_style() const { return border_style_; }
+  void put_BorderStyle(std::int16_t v);
+  std::int32_t back_color() const { return back_color_; }
+  void put_BackColor(std::int32_t v) { back_color_ = v; }
+  float ClientWidth() const { return static_cast<float>(width_twips()); }
+  float ClientHeight() const { return static_cast<float>(height_twips()); }
+  std::int32_t get_hwnd() const { return hwnd(); }
+
+  Point client_screen_origin() const;
+  void move_to_screen(Point client_origin);
+
+  // Every control of the form, depth first in z-order (containers before
+  // the controls they hold).
+  std::vector<Element*> controls() const;
+  std::shared_ptr<Element> find_control(std::string_view name) const;
+  // Focusable controls sorted by tab index (ties in z-order).
+  std::vector<Element*> tab_order() const;
+  // The tab index a newly placed control gets: the highest plus one.
+  std::int16_t next_tab_index() const;
+
+  // The element holding the keyboard focus while this form is active, and
+  // the one it gets back when it is activated again.
+  Element* focused() const;
+  void remember_focus(Element* e);
+
+ private:
+  std::string caption_;
+  std::int16_t border_style_ = 2;
+  std::int32_t back_color_ = static_cast<std::int32_t>(0x8000000F);
+  std::weak_ptr<Dispatch> focused_;
+};
+
+// The element of `control` that takes the keyboard focus when the control is
+// focused (a composite control passes it to its first focusable child element
+// in tab order), or nullptr when the control cannot take the focus.
+Element* focus_target(Element& control);
+
+}  // namespace okit

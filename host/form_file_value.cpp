@@ -1,0 +1,163 @@
+// The value syntax of form-file property lines. Numbers share the scanner of
+// scenario literals so both read "12", "40000" and "&H80000008&" alike; what
+// differs is the comment after a value, which can turn a number into a
+// Boolean, and strings, which here may span lines and must be valid UTF-8.
+
+#include <optional>
+
+#include "host/dispatch.h"
+#include "host/form_file.h"
+#include "host/value_text.h"
+
+namespace okit {
+
+namespace {
+
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+std::string_view trim(std::string_view text) {
+  while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Value text quoted in an error message, cut short so a runaway string does
+// not flood the message.
+std::string excerpt(std::string_view text) {
+  constexpr std::size_t kShown = 40;
+  if (text.size() <= kShown) return "'" + std::string(text) + "'";
+  return "'" + std::string(text.substr(0, kShown)) + "...'";
+}
+
+LoadError value_error(std::string message) { return LoadError{"", 0, std::move(message)}; }
+
+// What a lead byte allows to follow it: how long the sequence is and the
+// range of its second byte. The narrowed ranges rule out overlong encodings,
+// surrogates and code points beyond U+10FFFF.
+struct Utf8Shape {
+  std::size_t length;
+  unsigned char low, high;
+};
+
+std::optional<Utf8Shape> utf8_shape(unsigned char lead) {
+  if (lead < 0x80) return Utf8Shape{1, 0, 0};
+  if (lead >= 0xC2 && lead <= 0xDF) return Utf8Shape{2, 0x80, 0xBF};
+  if (lead == 0xE0) return Utf8Shape{3, 0xA0, 0xBF};
+  if (lead == 0xED) return Utf8Shape{3, 0x80, 0x9F};
+  if (lead >= 0xE1 && lead <= 0xEF) return Utf8Shape{3, 0x80, 0xBF};
+  if (lead == 0xF0) return Utf8Shape{4, 0x90, 0xBF};
+  if (lead >= 0xF1 && lead <= 0xF3) return Utf8Shape{4, 0x80, 0xBF};
+  if (lead == 0xF4) return Utf8Shape{4, 0x80, 0x8F};
+  return std::nullopt;
+}
+
+// Length of the UTF-8 sequence starting at `text[at]`, or 0 when it is
+// malformed.
+std::size_t utf8_sequence_length(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const std::optional<Utf8Shape> shape = utf8_shape(byte(at));
+  if (!shape || at + shape->length > text.size()) return 0;
+  if (shape->length == 1) return 1;
+  if (byte(at + 1) < shape->low || byte(at + 1) > shape->high) return 0;
+  for (std::size_t i = 2; i < shape->length; ++i)
+    if ((byte(at + i) & 0xC0) != 0x80) return 0;
+  return shape->length;
+}
+
+bool is_valid_utf8(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = utf8_sequence_length(text, at);
+    if (length == 0) return false;
+    at += length;
+  }
+  return true;
+}
+
+// The comment after a number decides whether it is a Boolean.
+std::optional<bool> boolean_marker(std::string_view comment) {
+  comment = trim(comment);
+  if (equals_ignore_case(comment, "True")) return true;
+  if (equals_ignore_case(comment, "False")) return false;
+  return std::nullopt;
+}
+
+std::optional<Value> keyword(std::string_view token) {
+  if (equals_ignore_case(token, "True")) return Value::boolean(true);
+  if (equals_ignore_case(token, "False")) return Value::boolean(false);
+  if (equals_ignore_case(token, "Empty")) return Value();
+  if (equals_ignore_case(token, "Null")) return Value::null();
+  return std::nullopt;
+}
+
+// `text` starts with the opening quote.
+Expected<Value> parse_string(std::string_view text) {
+  std::string content;
+  std::size_t i = 1;
+  for (;; ++i) {
+    if (i == text.size()) return value_error("unterminated string");
+    if (text[i] != '"') {
+      content += text[i];
+    } else if (i + 1 < text.size() && text[i + 1] == '"') {
+      content += '"';
+      ++i;
+    } else {
+      break;
+    }
+  }
+  const std::string_view after = trim(text.substr(i + 1));
+  if (!after.empty() && after.front() != '\'')
+    return value_error("unexpected text " + excerpt(after) + " after the closing quote");
+  if (!is_valid_utf8(content)) return value_error("string is not valid UTF-8");
+  return Value(std::move(content));
+}
+
+Expected<Value> parse_unquoted(std::string_view text) {
+  const std::size_t comment_start = text.find('\'');
+  const std::string_view token = trim(text.substr(0, comment_start));
+  const std::string_view comment =
+      comment_start == std::string_view::npos ? std::string_view() : text.substr(comment_start + 1);
+  if (token.empty()) return value_error("missing value after '='");
+  if (std::optional<Value> word = keyword(token)) return *word;
+  std::optional<Value> number;
+  try {
+    number = value_text::scan_number(token);
+  } catch (const RuntimeError&) {
+    return value_error("number " + excerpt(token) + " is out of range");
+  }
+  if (!number) return value_error("value " + excerpt(token) + " is not a number, string or boolean");
+  if (boolean_marker(comment)) return Value::boolean(number->to_double() != 0);
+  return *number;
+}
+
+// A floating-point value whose shortest text looks like an integer ("12")
+// gets ".0", or it would read back as an Integer.
+std::string floating_text(const Value& v) {
+  std::string text = format_value(v);
+  if (text.find_first_not_of("-0123456789") == std::string::npos) text += ".0";
+  return text;
+}
+
+}  // namespace
+
+Expected<Value> parse_form_value(std::string_view text) {
+  text = trim(text);
+  if (!text.empty() && text.front() == '"') return parse_string(text);
+  return parse_unquoted(text);
+}
+
+std::string format_form_value(const Value& v) {
+  switch (v.type()) {
+    case VarType::Boolean: return v.as_boolean() ? "-1  'True" : "0   'False";
+    case VarType::String: return format_value(v);  // quoted, "" doubled
+    case VarType::Integer: return std::to_string(v.as_integer());
+    case VarType::Long: return std::to_string(v.as_long());
+    case VarType::Single:
+    case VarType::Double: return floating_text(v);
+    case VarType::Empty: return "Empty";
+    case VarType::Null: return "Null";
+    case VarType::Object: break;
+  }
+  return "Nothing";
+}
+
+}  // namespace okit

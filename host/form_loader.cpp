@@ -1,0 +1,195 @@
+#include "host/form_loader.h"
+
+#include <cmath>
+
+#include "host/desktop.h"
+#include "host/elements/element_kinds.h"
+#include "host/property_bag.h"
+#include "host/user_control.h"
+#include "library/class_registry.h"
+
+namespace okit {
+
+namespace {
+
+constexpr std::string_view kHostLibrary = "Host";
+constexpr std::string_view kControlLibrary = "OpalineKit";
+
+// The keys the host keeps for every control; the rest belong to the control.
+constexpr std::string_view kHostKeys[] = {"Height", "Left", "TabIndex", "Top", "Width", "_ExtentX", "_ExtentY"};
+
+bool is_host_key(std::string_view key) {
+  for (auto k : kHostKeys)
+    if (equals_ignore_case(k, key)) return true;
+  return false;
+}
+
+LoadError error_at(const std::string& file, int line, std::string message) {
+  return LoadError{file, line, std::move(message)};
+}
+
+// A value that must be a number, as a double; nullopt when it is not one.
+std::optional<double> number_of(const Value& v) {
+  if (!v.is_numeric()) return std::nullopt;
+  return v.to_double();
+}
+
+// ---- Checking the document before anything is built ---------------------------
+
+std::optional<LoadError> check_block(const FormBlock& block, const std::string& file, int depth);
+
+std::optional<LoadError> check_host_key(const FormProperty& p, const std::string& file) {
+  const auto n = number_of(p.value);
+  if (!n) return error_at(file, p.line, "value of " + p.key + " is not a number");
+  if (std::abs(*n) > 2147483647.0) return error_at(file, p.line, "value of " + p.key + " is out of range");
+  if ((equals_ignore_case(p.key, "Width") || equals_ignore_case(p.key, "Height")) && *n < 0)
+    return error_at(file, p.line, p.key + " must not be negative");
+  return std::nullopt;
+}
+
+std::optional<LoadError> check_control(const FormBlock& block, const std::string& file, int depth) {
+  std::shared_ptr<Element> probe;
+  try {
+    probe = create_control(block.library, block.class_name);
+  } catch (const RuntimeError&) {
+    return error_at(file, block.line, "unknown class " + block.library + "." + block.class_name);
+  }
+  const bool is_surface = dynamic_cast<UserControl*>(probe.get()) != nullptr;
+  for (const auto& p : block.properties) {
+    if (is_host_key(p.key)) {
+      if (auto problem = check_host_key(p, file)) return problem;
+      continue;
+    }
+    if (is_surface) continue;  // the control reads its own keys and ignores others
+    const PropertyInfo* info = probe->class_info().find_property(p.key);
+    if (!info || info->read_only())
+      return error_at(file, p.line, "unknown property " + p.key + " of " + block.class_name);
+    try {
+      coerce(p.value, info->type);
+    } catch (const RuntimeError&) {
+      return error_at(file, p.line, "value " + format_value(p.value) + " of " + p.key + " does not convert");
+    }
+  }
+  if (!block.children.empty() && !(is_surface && static_cast<UserControl&>(*probe).is_container()))
+    return error_at(file, block.children.front().line, block.name + " cannot hold other controls");
+  for (const auto& child : block.children)
+    if (auto problem = check_block(child, file, depth + 1)) return problem;
+  return std::nullopt;
+}
+
+constexpr std::string_view kFormKeys[] = {"Caption", "ClientWidth", "ClientHeight", "ClientLeft",
+                                          "ClientTop", "BorderStyle", "BackColor"};
+
+std::optional<LoadError> check_block(const FormBlock& block, const std::string& file, int depth) {
+  if (depth > 0) return check_control(block, file, depth);
+  if (!equals_ignore_case(block.library, kHostLibrary) || !equals_ignore_case(block.class_name, "Form"))
+    return error_at(file, block.line, "expected 'Begin Host.Form NAME', found " + block.library + "." + block.class_name);
+  for (const auto& p : block.properties) {
+    bool known = false;
+    for (auto k : kFormKeys) known = known || equals_ignore_case(k, p.key);
+    if (!known) return error_at(file, p.line, "unknown property " + p.key + " of Form");
+    const bool text = equals_ignore_case(p.key, "Caption");
+    if (!text && !number_of(p.value)) return error_at(file, p.line, "value of " + p.key + " is not a number");
+  }
+  for (const auto& child : block.children)
+    if (auto problem = check_block(child, file, depth + 1)) return problem;
+  return std::nullopt;
+}
+
+// Control names must be unique within a form.
+std::optional<LoadError> check_names(const FormBlock& block, const std::string& file,
+                                     std::vector<std::string>& seen) {
+  for (const auto& child : block.children) {
+    for (const auto& name : seen)
+      if (equals_ignore_case(name, child.name))
+        return error_at(file, child.line, "a control named " + child.name + " already exists");
+    seen.push_back(child.name);
+    if (auto problem = check_names(child, file, seen)) return problem;
+  }
+  return std::nullopt;
+}
+
+// ---- Building ---------------------------------------------------------------------
+
+double key_or(const FormBlock& block, std::string_view key, double fallback) {
+  const FormProperty* p = block.find(key);
+  return p ? p->value.to_double() : fallback;
+}
+
+void build_control(const FormBlock& block, Element& container, std::vector<UnreadKey>* unread_keys) {
+  auto control = create_control(block.library, block.class_name);
+  control->set_name(block.name);
+  control->set_role(ElementRole::Control);
+  control->set_sink(&Desktop::current());
+  container.add_child(control);
+  control->put_TabIndex(static_cast<std::int16_t>(key_or(block, "TabIndex", 0)));
+  control->place_twips(key_or(block, "Left", 0), key_or(block, "Top", 0), key_or(block, "Width", control->width_twips()),
+                       key_or(block, "Height", control->height_twips()));
+
+  auto* surface = dynamic_cast<UserControl*>(control.get());
+  if (surface) {
+    std::vector<PropertyBag::Entry> entries;
+    for (const auto& p : block.properties)
+      if (!is_host_key(p.key)) entries.push_back({p.key, p.value});
+    PropertyBag bag(std::move(entries));
+    surface->ReadProperties(bag);
+    if (unread_keys)
+      for (const auto& key : bag.unread_keys()) {
+        const FormProperty* p = block.find(key);
+        unread_keys->push_back({p ? p->line : block.line, block.name, key});
+      }
+  } else {
+    for (const auto& p : block.properties)
+      if (!is_host_key(p.key)) control->put_property(p.key, p.value);
+  }
+  if (!control->alive()) return;
+  control->notify_resized();
+  if (surface && surface->alive()) surface->show();
+  for (const auto& child : block.children) build_control(child, *control, unread_keys);
+}
+
+}  // namespace
+
+std::shared_ptr<Element> create_control(std::string_view library, std::string_view class_name) {
+  if (equals_ignore_case(library, kHostLibrary))
+    if (auto element = create_host_element(class_name, std::string(class_name))) return element;
+  if (equals_ignore_case(library, kControlLibrary))
+    if (auto control = std::dynamic_pointer_cast<Element>(class_registry().create(class_name))) return control;
+  throw RuntimeError(err::CantCreateObject);
+}
+
+std::string_view library_of(const Element& control) {
+  return dynamic_cast<const UserControl*>(&control) ? kControlLibrary : kHostLibrary;
+}
+
+Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::string& file,
+                                          std::vector<UnreadKey>* unread_keys) {
+  const FormBlock& top = doc.form;
+  if (auto problem = check_block(top, file, 0)) return *problem;
+  std::vector<std::string> names;
+  if (auto problem = check_names(top, file, names)) return *problem;
+  auto& desktop = Desktop::current();
+  if (desktop.find_form(top.name))
+    return error_at(file, top.line, "a form named " + top.name + " is already loaded");
+
+  auto form = desktop.create_form(top.name);
+  try {
+    const FormProperty* caption = top.find("Caption");
+    form->put_Caption(caption ? caption->value.to_string() : top.name);
+    form->put_BorderStyle(static_cast<std::int16_t>(key_or(top, "BorderStyle", 2)));
+    form->put_BackColor(static_cast<std::int32_t>(key_or(top, "BackColor", form->back_color())));
+    form->place_twips(key_or(top, "ClientLeft", 0), key_or(top, "ClientTop", 0), key_or(top, "ClientWidth", 4800),
+                      key_or(top, "ClientHeight", 3600));
+    for (const auto& child : top.children) build_control(child, *form, unread_keys);
+  } catch (const RuntimeError& error) {
+    desktop.unload(*form);
+    return error_at(file, top.line, "error " + std::to_string(error.number()) + " " + error.what() + " while loading");
+  }
+  if (form->alive()) {
+    desktop.activate(form.get());
+    desktop.focus_first(*form);
+  }
+  return form;
+}
+
+}  // namespace okit

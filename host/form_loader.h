@@ -1,0 +1,40 @@
+#pragma once
+// Turning form files into live forms and back. Loading checks the whole
+// document first (classes, keys, values) so a broken file loads nothing, then
+// builds each control in file order, depth first: create, read properties,
+// resize, show; the first focus is given after all of them.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "host/expected.h"
+#include "host/form.h"
+#include "host/form_file.h"
+
+namespace okit {
+
+// Creates a control by its form-file class: a host element kind
+// ("Host.Label") or a library class ("OpalineKit.cmd_Opaline_Button").
+// Throws RuntimeError 429 when there is no such class.
+std::shared_ptr<Element> create_control(std::string_view library, std::string_view class_name);
+
+// Keys a control's ReadProperties did not read: typos, or keys of another
+// version of the control.
+struct UnreadKey {
+  int line = 0;
+  std::string control;
+  std::string key;
+};
+
+Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::string& file,
+                                          std::vector<UnreadKey>* unread_keys = nullptr);
+
+// The document that saving a form writes.
+FormDocument describe_form(Form& form);
+
+// The library of a control's class as form files name it ("Host",
+// "OpalineKit").
+std::string_view library_of(const Element& control);
+
+}  // namespace okit

@@ -1,0 +1,55 @@
+#pragma once
+// Picture: a bitmap as the host model hands it around. Assigning a picture
+// from one element to another shares the same object, and two Picture
+// objects made from the same bitmap report the same Handle, so code that
+// compares handles ("is this image showing the pressed look?") works however
+// the picture travelled.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/dispatch.h"
+
+namespace okit {
+
+struct Bitmap {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, row by row from the top
+};
+
+class Picture : public Dispatch {
+ public:
+  // `source_name` names the skin image the bitmap came from ("d1"), or is
+  // empty for a picture with no such origin. Throws std::invalid_argument for
+  // a null bitmap, which only a programming error produces.
+  explicit Picture(std::shared_ptr<const Bitmap> bitmap, std::string source_name = {});
+  const ClassInfo& class_info() const override;
+
+  const std::shared_ptr<const Bitmap>& bitmap() const { return bitmap_; }
+  const std::string& source_name() const { return source_name_; }
+  int pixel_width() const { return bitmap_->width; }
+  int pixel_height() const { return bitmap_->height; }
+
+  std::int32_t Handle() const { return handle_; }
+  // Picture sizes are HIMETRIC (hundredths of a millimetre) at 96 dpi.
+  std::int32_t Width() const;
+  std::int32_t Height() const;
+
+ private:
+  std::shared_ptr<const Bitmap> bitmap_;
+  std::string source_name_;
+  std::int32_t handle_;
+};
+
+// The picture a property assignment carries: nullptr for Empty or Nothing
+// (which clear a picture), Type mismatch (13) for anything but a Picture.
+std::shared_ptr<Picture> picture_from_value(const Value& value);
+
+// How a Picture property prints in script output: the name of the skin image
+// the picture came from, or "(none)".
+std::string describe_picture(const Value& value);
+
+}  // namespace okit

@@ -1,0 +1,171 @@
+#include "host/user_control.h"
+
+#include <algorithm>
+
+#include "host/desktop.h"
+#include "host/font.h"
+#include "host/form.h"
+
+namespace okit {
+
+namespace {
+
+// The surface's own members, reached as `UserControl.X` from a control's
+// code and by `elem OBJ.UserControl.X` from scripts.
+class SurfaceDispatch : public Dispatch {
+ public:
+  explicit SurfaceDispatch(UserControl& surface) : surface_(surface) {}
+  const ClassInfo& class_info() const override;
+  UserControl& surface() { return surface_; }
+
+ private:
+  UserControl& surface_;
+};
+
+}  // namespace
+
+UserControl::UserControl(std::string name) : Element(std::move(name)) { take_window(); }
+
+UserControl::~UserControl() = default;
+
+void UserControl::show() {
+  if (shown_once_ || !shown()) return;
+  shown_once_ = true;
+  UserControl_Show();
+}
+
+float UserControl::ScaleWidth() const {
+  return static_cast<float>(width_twips() / twips_per_unit(scale_mode_, false));
+}
+
+float UserControl::ScaleHeight() const {
+  return static_cast<float>(height_twips() / twips_per_unit(scale_mode_, true));
+}
+
+namespace {
+ScaleMode scale_argument(std::int16_t mode) {
+  if (mode < 0 || mode > 7) throw RuntimeError(err::InvalidCall);
+  return static_cast<ScaleMode>(mode);
+}
+}  // namespace
+
+double UserControl::ScaleX(double value, std::int16_t from_mode, std::int16_t to_mode) const {
+  return convert_scale(value, scale_argument(from_mode), scale_argument(to_mode), false);
+}
+
+double UserControl::ScaleY(double value, std::int16_t from_mode, std::int16_t to_mode) const {
+  return convert_scale(value, scale_argument(from_mode), scale_argument(to_mode), true);
+}
+
+Element* UserControl::Parent() const { return parent(); }
+
+void UserControl::Cls() {
+  printed_.clear();
+  current_x_ = 0;
+  current_y_ = 0;
+}
+
+float UserControl::TextWidth(std::string_view text) const {
+  const double pixels = default_font().text_width(text, false);
+  return static_cast<float>(convert_scale(pixels, ScaleMode::Pixels, scale_mode_, false));
+}
+
+float UserControl::TextHeight(std::string_view text) const {
+  const auto lines = 1 + std::count(text.begin(), text.end(), '\n');
+  const double pixels = static_cast<double>(default_font().line_height()) * static_cast<double>(lines);
+  return static_cast<float>(convert_scale(pixels, ScaleMode::Pixels, scale_mode_, true));
+}
+
+void UserControl::Print(std::string_view text) {
+  printed_.push_back({current_x_, current_y_, std::string(text), fore_color_});
+  // Print ends the line: the next text goes below, at the left edge.
+  current_x_ = 0;
+  current_y_ += TextHeight(text);
+}
+
+void UserControl::PropertyChanged(std::string_view property_name) {
+  if (auto* app = Desktop::current().application()) app->property_changed(*this, property_name);
+}
+
+void UserControl::RaiseEvent(std::string_view event, std::span<Value> args) { raise(event, args); }
+
+Element* UserControl::first_focusable_child() {
+  Element* best = nullptr;
+  for_each_element(*this, [&](Element& e) {
+    if (&e == this || e.role() != ElementRole::ChildElement || !e.can_take_focus()) return;
+    if (!e.shown() || !e.input_enabled() || !e.tab_stop()) return;
+    if (!best || e.tab_index() < best->tab_index()) best = &e;
+  });
+  return best ? best : this;
+}
+
+void UserControl::handle(Element& child, std::string_view event, ChildHandler handler) {
+  handlers_.push_back({&child, std::string(event), std::move(handler)});
+}
+
+void UserControl::element_event(Element& source, std::string_view event, std::span<Value> args) {
+  if (!alive()) return;
+  auto keep_alive = shared_from_this();
+  for (auto& entry : handlers_) {
+    if (entry.source == &source && equals_ignore_case(entry.event, event)) {
+      entry.handler(args);
+      return;
+    }
+  }
+}
+
+void UserControl::on_resized() { UserControl_Resize(); }
+
+void UserControl::on_destroy() { handlers_.clear(); }
+
+Dispatch& UserControl::surface() {
+  if (!surface_) surface_ = std::make_unique<SurfaceDispatch>(*this);
+  return *surface_;
+}
+
+namespace {
+
+// The thunks of this table receive a SurfaceDispatch and forward to the
+// UserControl behind it.
+template <auto Get, auto Put = nullptr>
+PropertyInfo forwarded(std::string_view name, std::int32_t dispid, PropType type) {
+  PropertyInfo info{name, dispid, type, nullptr, nullptr};
+  info.get = [](Dispatch& d) -> Value {
+    return detail::to_value((static_cast<SurfaceDispatch&>(d).surface().*Get)());
+  };
+  if constexpr (!std::is_same_v<decltype(Put), std::nullptr_t>) {
+    using P = detail::member_traits<decltype(Put)>;
+    info.put = [](Dispatch& d, const Value& v) {
+      (static_cast<SurfaceDispatch&>(d).surface().*Put)(detail::from_value<typename P::arg>(v));
+    };
+  }
+  return info;
+}
+
+}  // namespace
+
+const ClassInfo& SurfaceDispatch::class_info() const {
+  static const ClassInfo info{
+      "UserControl",
+      "Host",
+      {
+          forwarded<&UserControl::Width>("Width", 6, PropType::Single),
+          forwarded<&UserControl::Height>("Height", 7, PropType::Single),
+          forwarded<&UserControl::ScaleWidth>("ScaleWidth", 8, PropType::Single),
+          forwarded<&UserControl::ScaleHeight>("ScaleHeight", 9, PropType::Single),
+          forwarded<&UserControl::get_ScaleMode, &UserControl::put_ScaleMode>("ScaleMode", 10, PropType::Integer),
+          forwarded<&UserControl::BackColor, &UserControl::put_BackColor>("BackColor", -501, PropType::Color),
+          forwarded<&UserControl::ForeColor, &UserControl::put_ForeColor>("ForeColor", -513, PropType::Color),
+          forwarded<&UserControl::AutoRedraw, &UserControl::put_AutoRedraw>("AutoRedraw", 11, PropType::Boolean),
+          forwarded<&UserControl::enabled, &UserControl::put_Enabled>("Enabled", -514, PropType::Boolean),
+          forwarded<&UserControl::hwnd>("hWnd", -515, PropType::Long),
+          forwarded<&UserControl::CurrentX, &UserControl::put_CurrentX>("CurrentX", 12, PropType::Single),
+          forwarded<&UserControl::CurrentY, &UserControl::put_CurrentY>("CurrentY", 13, PropType::Single),
+      },
+      {},
+      nullptr,
+  };
+  return info;
+}
+
+}  // namespace okit

@@ -1,0 +1,19 @@
+#pragma once
+// UTF-8 decoding for text that arrives from form files, scripts and the
+// command line. Such text is not always valid, and drawing it must never fail,
+// so malformed bytes decode to the replacement character instead of an error.
+
+#include <cstddef>
+#include <string_view>
+
+namespace okit {
+
+inline constexpr char32_t kReplacementCharacter = U'\uFFFD';
+
+// Decodes the code point that starts at text[pos] and moves pos past it; pos
+// must be less than text.size(). Stray continuation bytes, overlong forms,
+// surrogates, values beyond U+10FFFF and truncated sequences decode to
+// U+FFFD, one per maximal invalid run, so every call makes progress.
+char32_t next_code_point(std::string_view text, std::size_t& pos);
+
+}  // namespace okit

@@ -1,0 +1,92 @@
+#include "library/class_registry.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace okit {
+namespace {
+
+// Finds the entry of a class by name in a const or mutable entry list.
+template <typename Entries>
+auto find_named(Entries& entries, std::string_view class_name) -> decltype(&*entries.begin()) {
+  const auto it = std::ranges::find_if(entries, [&](const auto& e) { return equals_ignore_case(e.type->name, class_name); });
+  return it == entries.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+std::shared_ptr<Element> ClassFactory::create_instance() const { return class_registry().create(type_->name); }
+
+ClassRegistry::ClassRegistry() {
+  for (const ClassTypeInfo& type : opaline_classes()) entries_.push_back({&type, nullptr, ClassFactory(type)});
+}
+
+const ClassRegistry::Entry* ClassRegistry::find_entry(const Guid& class_id) const {
+  const auto it = std::ranges::find_if(entries_, [&](const Entry& e) { return e.type->class_id == class_id; });
+  return it == entries_.end() ? nullptr : &*it;
+}
+
+ControlFactory ClassRegistry::register_factory(std::string_view class_name, ControlFactory factory) {
+  std::lock_guard lock(mutex_);
+  Entry* entry = find_named(entries_, class_name);
+  if (entry == nullptr) {
+    throw RuntimeError(err::InvalidCall,
+                       "Cannot register a factory for '" + std::string(class_name) + "': OpalineKit has no such class");
+  }
+  return std::exchange(entry->factory, std::move(factory));
+}
+
+std::shared_ptr<Element> ClassRegistry::create(std::string_view class_name) {
+  ControlFactory factory;
+  {
+    std::lock_guard lock(mutex_);
+    if (const Entry* entry = find_named(entries_, class_name)) factory = entry->factory;
+  }
+  if (!factory) throw RuntimeError(err::CantCreateObject);
+  // The factory runs unlocked: a container's factory may create its children
+  // through this registry.
+  std::shared_ptr<Element> object = factory();
+  if (!object) throw RuntimeError(err::CantCreateObject);
+  std::lock_guard lock(mutex_);
+  std::erase_if(created_, [](const std::weak_ptr<Element>& w) { return w.expired(); });
+  created_.push_back(object);
+  return object;
+}
+
+const ClassTypeInfo* ClassRegistry::find_class(std::string_view class_name) const {
+  const Entry* entry = find_named(entries_, class_name);
+  return entry ? entry->type : nullptr;
+}
+
+const ClassTypeInfo* ClassRegistry::find_class(const Guid& class_id) const {
+  const Entry* entry = find_entry(class_id);
+  return entry ? entry->type : nullptr;
+}
+
+const ClassFactory* ClassRegistry::class_factory(const Guid& class_id) const {
+  std::lock_guard lock(mutex_);
+  const Entry* entry = find_entry(class_id);
+  return entry && entry->factory ? &entry->class_factory : nullptr;
+}
+
+bool ClassRegistry::is_registered() const {
+  std::lock_guard lock(mutex_);
+  return registered_;
+}
+
+void ClassRegistry::mark_registered(bool registered) {
+  std::lock_guard lock(mutex_);
+  registered_ = registered;
+}
+
+int ClassRegistry::live_objects() const {
+  std::lock_guard lock(mutex_);
+  return static_cast<int>(std::ranges::count_if(created_, [](const std::weak_ptr<Element>& w) { return !w.expired(); }));
+}
+
+ClassRegistry& class_registry() {
+  static ClassRegistry registry;
+  return registry;
+}
+
+}  // namespace okit

@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "host/form_file.h"
+#include "host_testing.h"
+
+namespace okit {
+namespace {
+
+namespace fs = std::filesystem;
+
+Value parsed(std::string_view text) {
+  Expected<Value> value = parse_form_value(text);
+  EXPECT_TRUE(value.has_value()) << text << ": " << value.error().message;
+  return value ? *value : Value();
+}
+
+std::string value_error(std::string_view text) {
+  Expected<Value> value = parse_form_value(text);
+  EXPECT_FALSE(value.has_value()) << text;
+  return value ? std::string() : value.error().message;
+}
+
+std::string form_error(std::string_view text) {
+  Expected<FormDocument> doc = parse_form(text, "form.frm");
+  EXPECT_FALSE(doc.has_value()) << text;
+  return doc ? std::string() : doc.error().to_string();
+}
+
+std::string read_text(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void write_text(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+// A fresh empty directory per test, removed afterwards.
+class FormFileOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("okit_form_file_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {})); }
+  fs::path dir_;
+};
+
+const char* const kSample =
+    "VERSION 5.00\n"
+    "Object = \"{0B5B3C4E-0000-4000-8000-4F50414C494E}#8.0#0\"; \"OpalineKit\"\n"
+    "Begin Host.Form Form1\n"
+    "   Caption         =   \"Demo\"\n"
+    "   ClientHeight    =   3600\n"
+    "   Begin OpalineKit.cmd_Opaline_Button Button1\n"
+    "      Left            =   240\n"
+    "      Enabled         =   0   'False\n"
+    "      Caption         =   \"&OK\"\n"
+    "   End\n"
+    "   Begin Host.Label Label1\n"
+    "   End\n"
+    "End\n";
+
+TEST(FormValue, StringsKeepQuotesApostrophesAndEquals) {
+  EXPECT_EQ(parsed("\"Demo\""), Value("Demo"));
+  EXPECT_EQ(parsed("  \"say \"\"hi\"\"\"  "), Value("say \"hi\""));
+  EXPECT_EQ(parsed("\"it's a = b\"  ' a comment with \"quotes\""), Value("it's a = b"));
+  EXPECT_EQ(parsed("\"\""), Value(""));
+  EXPECT_EQ(parsed("\"two\r\nlines\""), Value("two\r\nlines"));
+  EXPECT_EQ(parsed("\"caf\xC3\xA9\""), Value("caf\xC3\xA9"));
+}
+
+TEST(FormValue, NumbersTakeTheSmallestSubtypeThatHoldsThem) {
+  EXPECT_EQ(parsed("240"), Value(std::int16_t{240}));
+  EXPECT_EQ(parsed("-32768"), Value(std::int16_t{-32768}));
+  EXPECT_EQ(parsed("32768"), Value(std::int32_t{32768}));
+  EXPECT_EQ(parsed("-2147483640"), Value(std::int32_t{-2147483640}));
+  EXPECT_EQ(parsed("3000000000"), Value(3000000000.0));
+  EXPECT_EQ(parsed("&H80000008&"), Value(std::int32_t{-2147483640}));
+  EXPECT_EQ(parsed("&HFF"), Value(std::int32_t{255}));
+  EXPECT_EQ(parsed("7.5"), Value(7.5));
+  EXPECT_EQ(parsed("-1.5E-07"), Value(-1.5e-7));
+  EXPECT_EQ(parsed("12.0"), Value(12.0));
+  EXPECT_EQ(parsed("2055   ' twips"), Value(std::int16_t{2055}));
+}
+
+TEST(FormValue, BooleansComeFromWordsOrMarkedNumbers) {
+  EXPECT_EQ(parsed("-1  'True"), Value::boolean(true));
+  EXPECT_EQ(parsed("0   'False"), Value::boolean(false));
+  EXPECT_EQ(parsed("1 'true"), Value::boolean(true));    // any nonzero number is True
+  EXPECT_EQ(parsed("0 'True"), Value::boolean(false));   // the number decides, not the comment
+  EXPECT_EQ(parsed("-1 'True, pressed"), Value(std::int16_t{-1}));  // not a marker, just a comment
+  EXPECT_EQ(parsed("True"), Value::boolean(true));
+  EXPECT_EQ(parsed("false"), Value::boolean(false));
+  EXPECT_EQ(parsed("Empty"), Value());
+}
+
+TEST(FormValue, BrokenValuesSayWhatIsWrong) {
+  EXPECT_EQ(value_error("\"abc"), "unterminated string");
+  EXPECT_EQ(value_error("\"a\"\"b"), "unterminated string");
+  EXPECT_EQ(value_error("\"abc\" def"), "unexpected text 'def' after the closing quote");
+  EXPECT_EQ(value_error("abc"), "value 'abc' is not a number, string or boolean");
+  EXPECT_EQ(value_error("12 34"), "value '12 34' is not a number, string or boolean");
+  EXPECT_EQ(value_error("1E+999"), "number '1E+999' is out of range");
+  EXPECT_EQ(value_error("&H123456789&"), "number '&H123456789&' is out of range");
+  EXPECT_EQ(value_error("   ' only a comment"), "missing value after '='");
+  EXPECT_EQ(value_error("\"bad \xC3\x28\""), "string is not valid UTF-8");
+  EXPECT_EQ(value_error("\"surrogate \xED\xA0\x80\""), "string is not valid UTF-8");
+  EXPECT_EQ(value_error("\"overlong \xC0\xAF\""), "string is not valid UTF-8");
+}
+
+TEST(FormValue, FormatReadsBackAsTheSameSubtype) {
+  EXPECT_EQ(format_form_value(Value::boolean(true)), "-1  'True");
+  EXPECT_EQ(format_form_value(Value::boolean(false)), "0   'False");
+  EXPECT_EQ(format_form_value(Value(std::int32_t(0x80000008u))), "-2147483640");
+  EXPECT_EQ(format_form_value(Value("a \"b\"")), "\"a \"\"b\"\"\"");
+  EXPECT_EQ(format_form_value(Value(12.0)), "12.0");
+  EXPECT_EQ(format_form_value(Value(7.5f)), "7.5");
+  for (const Value& v : {Value::boolean(true), Value(std::int16_t{-7}), Value(std::int32_t{40000}), Value(12.0),
+                         Value(-0.1), Value(1e20), Value("x'y=\"z\"\n"), Value(), Value::null()})
+    EXPECT_EQ(parsed(format_form_value(v)), v);
+}
+
+TEST(FormReader, BuildsTheBlockTree) {
+  Expected<FormDocument> doc = parse_form(kSample, "form.frm");
+  ASSERT_TRUE(doc.has_value()) << doc.error().to_string();
+  EXPECT_EQ(doc->version, "5.00");
+  ASSERT_EQ(doc->object_lines.size(), 1u);
+  EXPECT_EQ(doc->object_lines[0], "Object = \"{0B5B3C4E-0000-4000-8000-4F50414C494E}#8.0#0\"; \"OpalineKit\"");
+  const FormBlock& form = doc->form;
+  EXPECT_EQ(form.library + "." + form.class_name + " " + form.name, "Host.Form Form1");
+  EXPECT_EQ(form.line, 3);
+  ASSERT_EQ(form.children.size(), 2u);
+  const FormBlock& button = form.children[0];
+  EXPECT_EQ(button.class_name, "cmd_Opaline_Button");
+  EXPECT_EQ(button.line, 6);
+  EXPECT_EQ(form.children[1].name, "Label1");
+  ASSERT_NE(button.find("ENABLED"), nullptr);
+  EXPECT_EQ(button.find("enabled")->value, Value::boolean(false));
+  EXPECT_EQ(button.find("enabled")->line, 8);
+  EXPECT_EQ(button.find("Caption")->value, Value("&OK"));
+  EXPECT_EQ(button.find("Top"), nullptr);
+}
+
+TEST(FormReader, ToleratesLayoutDifferences) {
+  // No VERSION line, a byte order mark, CRLF endings, comment and blank lines,
+  // odd indentation, keyword and key case, and a string running over lines.
+  const std::string text =
+      "\xEF\xBB\xBF' saved by hand\r\n"
+      "\r\n"
+      "begin Host.Form Form1   ' the form\r\n"
+      "Caption=\"a\r\n"
+      "b\"\r\n"
+      "        ClientWidth =4800\r\n"
+      "END\r\n"
+      "\r\n"
+      "' trailing comment\r\n";
+  Expected<FormDocument> doc = parse_form(text, "form.frm");
+  ASSERT_TRUE(doc.has_value()) << doc.error().to_string();
+  EXPECT_EQ(doc->version, "5.00");
+  EXPECT_TRUE(doc->object_lines.empty());
+  EXPECT_EQ(doc->form.find("caption")->value, Value("a\r\nb"));
+  EXPECT_EQ(doc->form.find("ClientWidth")->value, Value(std::int16_t{4800}));
+  EXPECT_EQ(doc->form.find("ClientWidth")->line, 6);
+}
+
+TEST(FormReader, ReportsTheFirstProblemWithFileAndLine) {
+  EXPECT_EQ(form_error("VERSION 5.00\nBegin Host.Form F\n   Caption = \"Demo\nEnd\n"),
+            "form.frm:3: unterminated string");
+  EXPECT_EQ(form_error("VERSION 5.00\n\nBegin Host.Form Form1\n   Begin Host.Label L\n   End\n\n"),
+            "form.frm:6: missing End for Begin Host.Form Form1 (line 3)");
+  EXPECT_EQ(form_error("Begin Host.Form F\nEnd\nEnd\n"), "form.frm:3: text after the final 'End'");
+  EXPECT_EQ(form_error("Begin Host.Form F\nEnd\nBegin Host.Form G\nEnd\n"), "form.frm:3: text after the final 'End'");
+  EXPECT_EQ(form_error("VERSION 5.00\nEnd\n"), "form.frm:2: 'End' without 'Begin'");
+  EXPECT_EQ(form_error("Begin Host.Form F\n  Caption \"x\"\nEnd\n"),
+            "form.frm:2: expected 'KEY = VALUE', 'Begin' or 'End'");
+  EXPECT_EQ(form_error("VERSION 5.00\nBegin Form1\nEnd\n"), "form.frm:2: expected 'Begin LIBRARY.CLASS NAME'");
+  EXPECT_EQ(form_error("Begin Host.Form Form 1\nEnd\n"), "form.frm:1: expected 'Begin LIBRARY.CLASS NAME'");
+  EXPECT_EQ(form_error("Begin Host.Form F\n\n\n  Left = abc\nEnd\n"),
+            "form.frm:4: value 'abc' is not a number, string or boolean");
+  EXPECT_EQ(form_error("Begin Host.Form F\n  Back Color = 5\nEnd\n"), "form.frm:2: expected a property name before '='");
+  EXPECT_EQ(form_error("Begin Host.Form F\n  Left = 1\n  LEFT = 2\nEnd\n"),
+            "form.frm:3: duplicate key LEFT (first on line 2)");
+  EXPECT_EQ(form_error("Caption = \"x\"\nBegin Host.Form F\nEnd\n"), "form.frm:1: property line before 'Begin'");
+  EXPECT_EQ(form_error("Begin Host.Form F\nEnd\nVERSION 5.00\n"), "form.frm:3: text after the final 'End'");
+  EXPECT_EQ(form_error("Begin Host.Form F\nVERSION 5.00\nEnd\n"), "form.frm:2: 'VERSION' must be the first line");
+  EXPECT_EQ(form_error("Begin Host.Form F\nEnd Sub\n"), "form.frm:2: unexpected text after 'End'");
+  EXPECT_EQ(form_error("VERSION 5.00\n' nothing else\n"), "form.frm:2: no 'Begin' block: the file holds no form");
+  EXPECT_EQ(form_error("Begin Host.Form F\n  Caption = \"\xFF\"\nEnd\n"), "form.frm:2: string is not valid UTF-8");
+}
+
+std::string nested_blocks(int depth) {
+  std::string text;
+  for (int i = 0; i < depth; ++i) text += "Begin Host.PictureBox P" + std::to_string(i) + "\n";
+  for (int i = 0; i < depth; ++i) text += "End\n";
+  return text;
+}
+
+TEST(FormReader, LimitsFailCleanly) {
+  EXPECT_TRUE(parse_form(nested_blocks(kMaxFormDepth), "form.frm").has_value());
+  EXPECT_EQ(form_error(nested_blocks(kMaxFormDepth + 1)), "form.frm:65: blocks nest deeper than 64 levels");
+
+  const std::string long_caption(kMaxFormLineBytes, 'x');
+  EXPECT_EQ(form_error("Begin Host.Form F\n  Caption = \"" + long_caption + "\"\nEnd\n"),
+            "form.frm:2: line is longer than 65536 bytes");
+
+  std::string huge = "Begin Host.Form F\n";
+  huge.resize(kMaxFormFileBytes + 1, '\n');
+  EXPECT_EQ(form_error(huge), "form.frm:0: file is larger than 16 MiB");
+}
+
+FormDocument small_document() {
+  FormDocument doc;
+  doc.object_lines.push_back("Object = \"{GUID}#8.0#0\"; \"OpalineKit\"");
+  doc.form = FormBlock{"Host", "Form", "Form1", 0, {{"Caption", Value("Say \"hi\""), 0}}, {}};
+  FormBlock frame{"OpalineKit", "cmd_Opaline_Frame", "Frame1", 0, {}, {}};
+  frame.properties = {{"Height", Value(std::int16_t{315}), 0},
+                      {"AVeryLongKeyName", Value::boolean(true), 0},
+                      {"ExactlySixteen16", Value::boolean(false), 0},
+                      {"BackColor", Value(std::int32_t(0x80000008u)), 0},
+                      {"FontSize", Value(8.25), 0}};
+  frame.children.push_back(FormBlock{"Host", "Label", "Label1", 0, {{"Caption", Value("a'b"), 0}}, {}});
+  doc.form.children.push_back(frame);
+  doc.form.children.push_back(FormBlock{"Host", "Timer", "Timer1", 0, {}, {}});
+  return doc;
+}
+
+TEST(FormWriter, WritesTheFixedLayout) {
+  EXPECT_EQ(write_form(small_document()),
+            "VERSION 5.00\n"
+            "Object = \"{GUID}#8.0#0\"; \"OpalineKit\"\n"
+            "Begin Host.Form Form1\n"
+            "   Caption         =   \"Say \"\"hi\"\"\"\n"
+            "   Begin OpalineKit.cmd_Opaline_Frame Frame1\n"
+            "      Height          =   315\n"
+            "      AVeryLongKeyName=   -1  'True\n"
+            "      ExactlySixteen16=   0   'False\n"
+            "      BackColor       =   -2147483640\n"
+            "      FontSize        =   8.25\n"
+            "      Begin Host.Label Label1\n"
+            "         Caption         =   \"a'b\"\n"
+            "      End\n"
+            "   End\n"
+            "   Begin Host.Timer Timer1\n"
+            "   End\n"
+            "End\n");
+}
+
+TEST(FormWriter, RoundTripIsByteStable) {
+  FormDocument doc = small_document();
+  doc.form.properties.push_back({"Text", Value("first\r\nsecond\nthird \"q\" ' = "), 0});
+  doc.form.properties.push_back({"Ratio", Value(0.1f), 0});  // a Single comes back as a Double
+  const std::string written = write_form(doc);
+  Expected<FormDocument> reread = parse_form(written, "form.frm");
+  ASSERT_TRUE(reread.has_value()) << reread.error().to_string();
+  EXPECT_EQ(write_form(*reread), written);
+  doc.form.properties.back().value = reread->form.find("Ratio")->value;
+  EXPECT_EQ(reread->form.find("Ratio")->value.type(), VarType::Double);
+  EXPECT_TRUE(*reread == doc);
+}
+
+TEST_F(FormFileOnDisk, SavesAndLoadsThroughFiles) {
+  const fs::path target = dir_ / "form.frm";
+  write_text(target, "old");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(write_form_file(target.string(), small_document()).has_value());
+  EXPECT_EQ(read_text(target), write_form(small_document()));
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(entries(), 1u);  // no temporary file left behind
+
+  Expected<FormDocument> loaded = read_form_file(target.string());
+  ASSERT_TRUE(loaded.has_value()) << loaded.error().to_string();
+  EXPECT_TRUE(*loaded == small_document());
+
+  Expected<FormDocument> missing = read_form_file((dir_ / "absent.frm").string());
+  ASSERT_FALSE(missing.has_value());
+  EXPECT_EQ(missing.error().to_string(), (dir_ / "absent.frm").string() + ":0: cannot open file: No such file or directory");
+  write_text(dir_ / "broken.frm", "Begin Host.Form F\n");
+  EXPECT_EQ(read_form_file((dir_ / "broken.frm").string()).error().line, 1);
+}
+
+TEST_F(FormFileOnDisk, FailedSaveLeavesThePreviousFileAlone) {
+  const fs::path directory_target = dir_ / "taken";
+  fs::create_directory(directory_target);
+  write_text(directory_target / "inside", "keep");
+  Expected<bool> over_directory = write_form_file(directory_target.string(), small_document());
+  ASSERT_FALSE(over_directory.has_value());
+  EXPECT_EQ(over_directory.error().file, directory_target.string());
+  EXPECT_EQ(read_text(directory_target / "inside"), "keep");
+  EXPECT_EQ(entries(), 1u);
+
+  EXPECT_FALSE(write_form_file((dir_ / "no_such_dir" / "form.frm").string(), small_document()).has_value());
+
+  // A write that runs out of space: the file size limit makes the write fail
+  // part way through, as a full disk would.
+  const fs::path target = dir_ / "form.frm";
+  write_text(target, "previous contents");
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit tiny = saved;
+  tiny.rlim_cur = 16;
+  auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &tiny);
+  Expected<bool> too_big = write_form_file(target.string(), small_document());
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous_handler);
+  ASSERT_FALSE(too_big.has_value());
+  EXPECT_NE(too_big.error().message.find("cannot write"), std::string::npos) << too_big.error().message;
+  EXPECT_EQ(read_text(target), "previous contents");
+  EXPECT_EQ(entries(), 2u);
+}
+
+}  // namespace
+}  // namespace okit

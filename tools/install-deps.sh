@@ -1,0 +1,11 @@
+#!/bin/sh
+# Installs what OpalineKit needs to build, test and run on Debian.
+set -e
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends \
+  cmake g++ make pkg-config \
+  libfreetype-dev fonts-wine \
+  libgtest-dev libgmock-dev libbenchmark-dev
