@@ -61,16 +61,14 @@ void ScenarioRunner::cmd_place(const ScenarioCommand& c) {
   if (!control) control = create_control("OpalineKit", class_name);
   control->set_name(name);
   control->set_role(ElementRole::Control);
-  control->set_sink(&Desktop::current());
   control->put_TabIndex(form->next_tab_index());
   container->add_child(control);
   control->place_twips(int_arg(c, 2) * px, int_arg(c, 3) * px, control->width_twips(), control->height_twips());
 
   auto* surface = dynamic_cast<UserControl*>(control.get());
-  if (surface)
-    surface->InitProperties();
-  else
-    init_host_element(*control);
+  if (!surface) init_host_element(*control);  // before it reports: the designer's own setting raises nothing
+  control->set_sink(&Desktop::current());
+  if (surface) surface->InitProperties();
   if (!control->alive()) return;
 
   double width = control->width_twips(), height = control->height_twips();

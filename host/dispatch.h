@@ -24,8 +24,16 @@ struct PropertyInfo {
   PropType type = PropType::Variant;
   Value (*get)(Dispatch&) = nullptr;
   void (*put)(Dispatch&, const Value&) = nullptr;  // nullptr: read-only
+  // Whether saving a form writes the property; run-time state such as a
+  // selection is not saved.
+  bool persisted = true;
   bool read_only() const { return put == nullptr; }
 };
+
+inline PropertyInfo runtime_only(PropertyInfo info) {
+  info.persisted = false;
+  return info;
+}
 
 struct EventInfo {
   std::string_view name;

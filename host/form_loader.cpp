@@ -120,14 +120,16 @@ void build_control(const FormBlock& block, Element& container, std::vector<Unrea
   auto control = create_control(block.library, block.class_name);
   control->set_name(block.name);
   control->set_role(ElementRole::Control);
-  control->set_sink(&Desktop::current());
   container.add_child(control);
   control->put_TabIndex(static_cast<std::int16_t>(key_or(block, "TabIndex", 0)));
   control->place_twips(key_or(block, "Left", 0), key_or(block, "Top", 0), key_or(block, "Width", control->width_twips()),
                        key_or(block, "Height", control->height_twips()));
 
+  // A host element takes its saved settings before it reports events, as a
+  // designer-made element does; a control reads its own and may report.
   auto* surface = dynamic_cast<UserControl*>(control.get());
   if (surface) {
+    control->set_sink(&Desktop::current());
     std::vector<PropertyBag::Entry> entries;
     for (const auto& p : block.properties)
       if (!is_host_key(p.key)) entries.push_back({p.key, p.value});
@@ -141,6 +143,7 @@ void build_control(const FormBlock& block, Element& container, std::vector<Unrea
   } else {
     for (const auto& p : block.properties)
       if (!is_host_key(p.key)) control->put_property(p.key, p.value);
+    control->set_sink(&Desktop::current());
   }
   if (!control->alive()) return;
   control->notify_resized();
@@ -153,8 +156,7 @@ void build_control(const FormBlock& block, Element& container, std::vector<Unrea
 std::shared_ptr<Element> create_control(std::string_view library, std::string_view class_name) {
   if (equals_ignore_case(library, kHostLibrary))
     if (auto element = create_host_element(class_name, std::string(class_name))) return element;
-  if (equals_ignore_case(library, kControlLibrary))
-    if (auto control = std::dynamic_pointer_cast<Element>(class_registry().create(class_name))) return control;
+  if (equals_ignore_case(library, kControlLibrary)) return class_registry().create(class_name);
   throw RuntimeError(err::CantCreateObject);
 }
 

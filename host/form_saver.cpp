@@ -33,7 +33,7 @@ void write_host_properties(Element& control, FormBlock& block) {
   auto fresh = create_host_element(control.class_info().name, control.name());
   if (!fresh) return;
   for (const PropertyInfo& info : control.class_info().properties) {
-    if (info.read_only()) continue;
+    if (info.read_only() || !info.persisted) continue;
     const Value current = info.get(control);
     if (current == info.get(*fresh)) continue;
     block.properties.push_back({std::string(info.name), current, 0});

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/desktop.h"
+#include "host/elements/picture_box.h"
 #include "host/font.h"
 #include "host/form.h"
 
@@ -114,7 +115,13 @@ void UserControl::element_event(Element& source, std::string_view event, std::sp
   }
 }
 
-void UserControl::on_resized() { UserControl_Resize(); }
+// Picture boxes aligned to an edge follow the surface before the control's
+// own resize handler lays out the rest.
+void UserControl::on_resized() {
+  for (const auto& child : children())
+    if (auto* box = dynamic_cast<PictureBox*>(child.get())) box->align_to(*this);
+  UserControl_Resize();
+}
 
 void UserControl::on_destroy() { handlers_.clear(); }
 

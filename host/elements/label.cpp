@@ -116,7 +116,7 @@ const ClassInfo& Label::class_info() const {
       "Label",
       "Host",
       {
-          prop<&Label::Caption, &Label::put_Caption>("Caption", -518, PropType::String),
+          prop<&Label::Caption, &Label::put_Caption>("Caption", 0, PropType::String),
           prop<&Label::ForeColor, &Label::put_ForeColor>("ForeColor", -513, PropType::Color),
           prop<&Label::BackColor, &Label::put_BackColor>("BackColor", -501, PropType::Color),
           prop<&Label::BackStyle, &Label::put_BackStyle>("BackStyle", -502, PropType::Integer),
