@@ -97,9 +97,10 @@ Expected<bool> write_form_file(const std::string& path, const FormDocument& doc)
 // (no file or line); the form reader adds those.
 Expected<Value> parse_form_value(std::string_view text);
 
-// The inverse of parse_form_value. Single and Double values are always
-// written with a point or an exponent, so they read back as Doubles rather
-// than as integers.
+// The inverse of parse_form_value, up to the subtypes the text can tell
+// apart: Integer and Long are written in decimal, so a Long that fits 16 bits
+// reads back as an Integer; Single and Double are always written with a point
+// or an exponent, so both read back as Doubles rather than as integers.
 std::string format_form_value(const Value& v);
 
 }  // namespace okit

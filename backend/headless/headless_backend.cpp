@@ -12,9 +12,10 @@ void HeadlessBackend::move_loop(Element& window) {
   // A nested drag (a handler inside the loop starting another) would fight
   // over the cursor; the outer loop keeps it.
   if (dragging()) return;
+  auto keep_alive = window.shared_from_this();  // the script may unload it
   dragged_ = window.weak_from_this();
-  while (desktop_.buttons_held() & mouse_button::Left) {
-    if (dragged_.expired() || !pump_ || !pump_()) break;
+  while ((desktop_.buttons_held() & mouse_button::Left) && window.alive()) {
+    if (!pump_ || !pump_()) break;
   }
   dragged_.reset();
 }
