@@ -29,8 +29,6 @@ void Desktop::reset() {
   move_loop_ = nullptr;
 }
 
-Element* as_element(const ObjectRef& object) { return dynamic_cast<Element*>(object.get()); }
-
 // ---- Forms and activation ------------------------------------------------------
 
 std::shared_ptr<Form> Desktop::create_form(std::string name) {

@@ -141,7 +141,9 @@ class Desktop : public EventSink {
   MoveLoop move_loop_;
 };
 
-// Late-bound helpers the host and the script runner share.
-Element* as_element(const ObjectRef& object);
+// Processes pending window messages before returning, as controls do in the
+// middle of some layouts. A handler run from here may change or destroy
+// anything, including the caller's own control.
+inline void DoEvents() { Desktop::current().do_events(); }
 
 }  // namespace okit

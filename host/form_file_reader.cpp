@@ -96,6 +96,7 @@ class LineReader {
 };
 
 constexpr std::string_view kBeginSyntax = "expected 'Begin LIBRARY.CLASS NAME'";
+constexpr std::string_view kTooLarge = "file is larger than 16 MiB";
 
 class FormParser {
  public:
@@ -263,7 +264,7 @@ std::optional<LoadError> read_whole_file(const std::string& path, std::string& t
   char chunk[1 << 16];
   while (const std::size_t got = std::fread(chunk, 1, sizeof chunk, in.get())) {
     text.append(chunk, got);
-    if (text.size() > kMaxFormFileBytes) return LoadError{path, 0, "file is larger than 16 MiB"};
+    if (text.size() > kMaxFormFileBytes) return LoadError{path, 0, std::string(kTooLarge)};
   }
   if (std::ferror(in.get())) return LoadError{path, 0, "cannot read file: " + std::string(std::strerror(errno))};
   return std::nullopt;
@@ -272,7 +273,7 @@ std::optional<LoadError> read_whole_file(const std::string& path, std::string& t
 }  // namespace
 
 Expected<FormDocument> parse_form(std::string_view text, std::string_view file) {
-  if (text.size() > kMaxFormFileBytes) return LoadError{std::string(file), 0, "file is larger than 16 MiB"};
+  if (text.size() > kMaxFormFileBytes) return LoadError{std::string(file), 0, std::string(kTooLarge)};
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
   return FormParser(text, file).run();

@@ -51,8 +51,9 @@ std::optional<LoadError> check_control(const FormBlock& block, const std::string
   std::shared_ptr<Element> probe;
   try {
     probe = create_control(block.library, block.class_name);
-  } catch (const RuntimeError&) {
-    return error_at(file, block.line, "unknown class " + block.library + "." + block.class_name);
+  } catch (const RuntimeError& error) {
+    return error_at(file, block.line, "cannot create " + block.library + "." + block.class_name + " (error " +
+                                          std::to_string(error.number()) + " " + error.what() + ")");
   }
   const bool is_surface = dynamic_cast<UserControl*>(probe.get()) != nullptr;
   for (const auto& p : block.properties) {
