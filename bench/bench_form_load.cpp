@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench/alloc_counter.h"
@@ -18,13 +19,18 @@
 namespace okit::bench {
 namespace {
 
+// One property line of a control block, laid out as the form writer does.
+std::string property_line(std::string_view key, const std::string& value) {
+  return "      " + std::string(key) + std::string(16 - key.size(), ' ') + "=   " + value + "\n";
+}
+
 // A form of `count` host controls in a grid, cycling through labels, command
 // buttons and text boxes, each with its position, tab index and text, as a
 // designer writes them.
 std::string form_text(int count) {
   struct Kind {
-    const char* class_name;
-    const char* text_key;
+    std::string_view class_name;
+    std::string_view text_key;
   };
   static constexpr Kind kKinds[] = {{"Label", "Caption"}, {"CommandButton", "Caption"}, {"TextBox", "Text"}};
   constexpr int kColumns = 20;
@@ -37,13 +43,12 @@ std::string form_text(int count) {
     const Kind& kind = kKinds[i % 3];
     const std::string name = std::string(kind.class_name) + std::to_string(i);
     text += "   Begin Host." + std::string(kind.class_name) + " " + name + "\n";
-    text += "      " + std::string(kind.text_key) + std::string(16 - std::strlen(kind.text_key), ' ') + "=   \"" +
-            name + "\"\n";
-    text += "      Height          =   315\n";
-    text += "      Left            =   " + std::to_string(120 + (i % kColumns) * 1200) + "\n";
-    text += "      TabIndex        =   " + std::to_string(i) + "\n";
-    text += "      Top             =   " + std::to_string(120 + (i / kColumns) * 400) + "\n";
-    text += "      Width           =   1095\n";
+    text += property_line(kind.text_key, "\"" + name + "\"");
+    text += property_line("Height", "315");
+    text += property_line("Left", std::to_string(120 + (i % kColumns) * 1200));
+    text += property_line("TabIndex", std::to_string(i));
+    text += property_line("Top", std::to_string(120 + (i / kColumns) * 400));
+    text += property_line("Width", "1095");
     text += "   End\n";
   }
   text += "End\n";

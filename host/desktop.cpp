@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/paint/compositor.h"
 #include "host/user_control.h"
 
 namespace okit {
@@ -27,6 +28,7 @@ void Desktop::reset() {
   timers_ = TimerQueue();
   messages_.clear();
   move_loop_ = nullptr;
+  compositor().reset();
 }
 
 // ---- Forms and activation ------------------------------------------------------
@@ -91,6 +93,22 @@ void Desktop::activate(Form* form) {
   }
   active_ = form->weak_from_this();
   std::erase_if(activation_history_, [&](const auto& w) { return w.lock().get() == form; });
+}
+
+std::vector<Form*> Desktop::stacking_order() const {
+  std::vector<Form*> history;
+  for (const auto& entry : activation_history_) {
+    auto* form = static_cast<Form*>(entry.lock().get());
+    if (form && form->alive()) history.push_back(form);
+  }
+  Form* active = active_form();
+  std::vector<Form*> order;
+  for (const auto& form : forms_)
+    if (form.get() != active && std::find(history.begin(), history.end(), form.get()) == history.end())
+      order.push_back(form.get());
+  order.insert(order.end(), history.begin(), history.end());
+  if (active) order.push_back(active);
+  return order;
 }
 
 // ---- Messages ------------------------------------------------------------------

@@ -61,6 +61,10 @@ class Desktop : public EventSink {
   // activated form gives the focus back to the control that last held it.
   void activate(Form* form);
   std::int32_t active_window() const;
+  // The forms from the bottom of the stack to the top: those never activated
+  // in the order they were created, then the others in the order they lost
+  // the activation, and the active form last.
+  std::vector<Form*> stacking_order() const;
 
   // ---- Mouse ------------------------------------------------------------------
   Point cursor() const { return cursor_; }

@@ -25,6 +25,7 @@ void Element::take_window() {
 void Element::add_child(std::shared_ptr<Element> child) {
   child->parent_ = this;
   children_.push_back(std::move(child));
+  children_.back()->invalidate();
 }
 
 std::shared_ptr<Element> Element::find_child(std::string_view name) const {
@@ -38,12 +39,15 @@ void Element::ZOrder(std::int16_t position) {
   auto& siblings = parent_->children_;
   auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& e) { return e.get() == this; });
   if (it == siblings.end()) return;
+  const bool already_there = position == 0 ? it + 1 == siblings.end() : it == siblings.begin();
+  if (already_there) return;
   auto self = *it;
   siblings.erase(it);
   if (position == 0)
     siblings.push_back(std::move(self));
   else
     siblings.insert(siblings.begin(), std::move(self));
+  invalidate();
 }
 
 Form* Element::form() const {
@@ -61,6 +65,7 @@ UserControl* Element::owning_control() const {
 void Element::destroy() {
   auto keep_alive = shared_from_this();
   if (parent_) {
+    invalidate();
     auto& siblings = parent_->children_;
     std::erase_if(siblings, [this](const auto& e) { return e.get() == this; });
     parent_ = nullptr;
@@ -87,11 +92,18 @@ void Element::set_bounds_twips(double left, double top, double width, double hei
   if (resized) on_resized();
 }
 
+// Moving or sizing an element repaints where it was and where it is now. A
+// form's own position is no part of its picture, and a new size gives it a
+// new frame that is painted whole, so forms mark nothing here.
 void Element::place_twips(double left, double top, double width, double height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  const bool marks = role_ != ElementRole::Form;
+  if (marks) invalidate();
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
+  if (marks) invalidate();
 }
 
 ScaleMode Element::position_scale() const {
@@ -153,14 +165,19 @@ Rect Element::screen_rect() const {
 // ---- State -----------------------------------------------------------------
 
 // Hiding or disabling the element that holds the focus moves the focus on,
-// as Tab would.
+// as Tab would. Of the two marks around a visibility change, the one made
+// while the element is hidden marks nothing.
 void Element::put_Visible(bool v) {
-  visible_ = v;
+  if (v != visible_) {
+    invalidate();
+    visible_ = v;
+    invalidate();
+  }
   if (!v && role_ != ElementRole::Form) Desktop::current().focus_lost_ability(*this);
 }
 
 void Element::put_Enabled(bool v) {
-  enabled_ = v;
+  set_and_invalidate(enabled_, v);
   if (!v && role_ != ElementRole::Form) Desktop::current().focus_lost_ability(*this);
 }
 

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "host/dispatch.h"
@@ -18,6 +19,7 @@
 
 namespace okit {
 
+class Canvas;
 class Element;
 class Form;
 class UserControl;
@@ -115,6 +117,20 @@ class Element : public Dispatch {
   // 0 for windowless elements (images, labels, lines, shapes, timers).
   std::int32_t hwnd() const { return hwnd_; }
 
+  // ---- Painting ----------------------------------------------------------
+  // Draws the element in its own pixel coordinates, (0, 0) being the top-left
+  // corner of paint_rect(); the compositor draws its children afterwards, on
+  // top of it and clipped to it. Painting only reads the element.
+  virtual void paint(Canvas&) const {}
+  // The rectangle the element paints in and clips its children to, in the
+  // parent's client pixels.
+  virtual Rect paint_rect() const { return pixel_rect(); }
+  // Marks the element's rectangle, or the part `area` of it (own pixels),
+  // for repainting on its form. An element that is hidden, or not on a form,
+  // shows nothing and marks nothing.
+  void invalidate();
+  void invalidate(Rect area);
+
   // ---- Input -------------------------------------------------------------
   // Whether the mouse over this element's rectangle is delivered to it (lines
   // and hidden things are not hit).
@@ -141,6 +157,17 @@ class Element : public Dispatch {
   virtual void on_resized() {}
   virtual void on_destroy() {}
   void take_window();  // gives the element a window handle
+  // Assigns a property that shows on screen and marks the element for
+  // repainting, but only when the value really changes: controls re-assign
+  // unchanged values on every timer tick, and those must cost nothing.
+  // Returns whether the value changed.
+  template <typename T, typename U>
+  bool set_and_invalidate(T& field, U&& value) {
+    if (field == value) return false;
+    field = std::forward<U>(value);
+    invalidate();
+    return true;
+  }
 
  private:
   void end_life();

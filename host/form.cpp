@@ -26,6 +26,19 @@ void Form::move_to_screen(Point client_origin) {
   set_bounds_twips(client_origin.x * kTwipsPerPixel, client_origin.y * kTwipsPerPixel, width_twips(), height_twips());
 }
 
+// The client size does not depend on where the form stands, so moving a form
+// never changes the size of its frame.
+Rect Form::client_pixels() const {
+  return {0, 0, static_cast<std::int32_t>(std::lround(width_twips() / kTwipsPerPixel)),
+          static_cast<std::int32_t>(std::lround(height_twips() / kTwipsPerPixel))};
+}
+
+Rect Form::paint_rect() const {
+  const Point origin = client_screen_origin();
+  const Rect client = client_pixels();
+  return {origin.x, origin.y, origin.x + client.width(), origin.y + client.height()};
+}
+
 namespace {
 void collect_controls(const Element& parent, std::vector<Element*>& out) {
   for (const auto& child : parent.children()) {
@@ -73,11 +86,17 @@ Element* Form::focused() const {
   return e && e->alive() ? e : nullptr;
 }
 
+// The focused element of a form looks different (a selection shows, a
+// button gets its frame), so both ends of a focus change are repainted.
 void Form::remember_focus(Element* e) {
+  Element* old = focused();
+  if (old == e) return;
+  if (old) old->invalidate();
   if (e)
     focused_ = e->shared_from_this();
   else
     focused_.reset();
+  if (e) e->invalidate();
 }
 
 Element* focus_target(Element& control) {

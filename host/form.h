@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/element.h"
+#include "host/paint/dirty_region.h"
 
 namespace okit {
 
@@ -22,13 +23,21 @@ class Form : public Element {
   std::int16_t border_style() const { return border_style_; }
   void put_BorderStyle(std::int16_t v);
   std::int32_t back_color() const { return back_color_; }
-  void put_BackColor(std::int32_t v) { back_color_ = v; }
+  void put_BackColor(std::int32_t v) { set_and_invalidate(back_color_, v); }
   float ClientWidth() const { return static_cast<float>(width_twips()); }
   float ClientHeight() const { return static_cast<float>(height_twips()); }
   std::int32_t get_hwnd() const { return hwnd(); }
 
   Point client_screen_origin() const;
   void move_to_screen(Point client_origin);
+
+  // ---- Painting ----------------------------------------------------------
+  // The client area in its own pixels: the size of the form's frame.
+  Rect client_pixels() const;
+  Rect paint_rect() const override;
+  void paint(Canvas& canvas) const override;
+  // What must be painted again before the frame shows the form as it is.
+  DirtyRegion& dirty_region() { return dirty_; }
 
   // Every control of the form, depth first in z-order (containers before
   // the controls they hold).
@@ -49,6 +58,7 @@ class Form : public Element {
   std::int16_t border_style_ = 2;
   std::int32_t back_color_ = static_cast<std::int32_t>(0x8000000F);
   std::weak_ptr<Dispatch> focused_;
+  DirtyRegion dirty_;
 };
 
 // The element of `control` that takes the keyboard focus when the control is

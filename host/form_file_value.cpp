@@ -81,14 +81,6 @@ std::optional<bool> boolean_marker(std::string_view comment) {
   return std::nullopt;
 }
 
-std::optional<Value> keyword(std::string_view token) {
-  if (equals_ignore_case(token, "True")) return Value::boolean(true);
-  if (equals_ignore_case(token, "False")) return Value::boolean(false);
-  if (equals_ignore_case(token, "Empty")) return Value();
-  if (equals_ignore_case(token, "Null")) return Value::null();
-  return std::nullopt;
-}
-
 // `text` starts with the opening quote.
 Expected<Value> parse_string(std::string_view text) {
   std::string content;
@@ -117,7 +109,7 @@ Expected<Value> parse_unquoted(std::string_view text) {
   const std::string_view comment =
       comment_start == std::string_view::npos ? std::string_view() : text.substr(comment_start + 1);
   if (token.empty()) return value_error("missing value after '='");
-  if (std::optional<Value> word = keyword(token)) return *word;
+  if (std::optional<Value> word = value_text::keyword(token)) return *word;
   std::optional<Value> number;
   try {
     number = value_text::scan_number(token);

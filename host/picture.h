@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct Bitmap {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, row by row from the top
+  // Pixels of exactly this colour are not drawn: the surface behind shows
+  // through them. Skins that need see-through areas (the tab pictures) carry
+  // one; every other bitmap is opaque.
+  std::optional<std::uint32_t> transparent_key = std::nullopt;
 };
 
 class Picture : public Dispatch {

@@ -26,6 +26,7 @@ constexpr ErrorText kClassicTexts[] = {
     {424, "Object required"},
     {429, "Can't create object"},
     {438, "Object doesn't support this property or method"},
+    {481, "Invalid picture"},
 };
 
 }  // namespace

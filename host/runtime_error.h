@@ -18,6 +18,7 @@ inline constexpr int ReadOnlyProperty = 383;
 inline constexpr int ObjectRequired = 424;
 inline constexpr int CantCreateObject = 429;
 inline constexpr int NoSuchMember = 438;
+inline constexpr int InvalidPicture = 481;
 }  // namespace err
 
 // The classic text of an error number ("Overflow" for 6); an unknown number

@@ -1,11 +1,13 @@
 #include "host/user_control.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "host/desktop.h"
 #include "host/elements/picture_box.h"
 #include "host/font.h"
 #include "host/form.h"
+#include "host/paint/canvas.h"
 
 namespace okit {
 
@@ -58,9 +60,12 @@ double UserControl::ScaleY(double value, std::int16_t from_mode, std::int16_t to
   return convert_scale(value, scale_argument(from_mode), scale_argument(to_mode), true);
 }
 
-Element* UserControl::Parent() const { return parent(); }
+Element* UserControl::Parent() const { return form(); }
 
+// Cls only takes away printed text: the surface is filled with BackColor
+// anyway, so only the text's pixels change.
 void UserControl::Cls() {
+  for (const auto& text : printed_) invalidate(text_ink_bounds(text.text, text.at, false));
   printed_.clear();
   current_x_ = 0;
   current_y_ = 0;
@@ -78,7 +83,10 @@ float UserControl::TextHeight(std::string_view text) const {
 }
 
 void UserControl::Print(std::string_view text) {
-  printed_.push_back({current_x_, current_y_, std::string(text), fore_color_});
+  const Point at{static_cast<std::int32_t>(std::lround(convert_scale(current_x_, scale_mode_, ScaleMode::Pixels, false))),
+                 static_cast<std::int32_t>(std::lround(convert_scale(current_y_, scale_mode_, ScaleMode::Pixels, true)))};
+  printed_.push_back({at, std::string(text), fore_color_});
+  invalidate(text_ink_bounds(text, at, false));
   // Print ends the line: the next text goes below, at the left edge.
   current_x_ = 0;
   current_y_ += TextHeight(text);

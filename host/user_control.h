@@ -52,17 +52,19 @@ class UserControl : public Element, public EventSink {
   double ScaleX(double value, std::int16_t from_mode, std::int16_t to_mode) const;
   double ScaleY(double value, std::int16_t from_mode, std::int16_t to_mode) const;
   std::int32_t BackColor() const { return back_color_; }
-  void put_BackColor(std::int32_t v) { back_color_ = v; }
+  void put_BackColor(std::int32_t v) { set_and_invalidate(back_color_, v); }
   std::int32_t ForeColor() const { return fore_color_; }
   void put_ForeColor(std::int32_t v) { fore_color_ = v; }
   bool AutoRedraw() const { return auto_redraw_; }
   void put_AutoRedraw(bool v) { auto_redraw_ = v; }
-  // The form (or the container control) that holds this control.
+  // The form that holds this control (also when it sits in a container).
   Element* Parent() const;
 
-  // Text output on the surface: what Print drew since the last Cls.
+  // Text output on the surface: what Print drew since the last Cls. The
+  // position is in pixels, fixed when the text was printed: output already
+  // drawn stays put when the scale mode changes afterwards.
   struct PrintedText {
-    float x, y;
+    Point at;
     std::string text;
     std::int32_t color;
   };
@@ -91,6 +93,9 @@ class UserControl : public Element, public EventSink {
 
   // The surface's own members by name, for `elem OBJ.UserControl.PROP`.
   Dispatch& surface();
+
+  // Fills the surface with BackColor and draws the printed text on it.
+  void paint(Canvas& canvas) const override;
 
  protected:
   // Creates a design-time child element inside `container` (the surface or

@@ -128,6 +128,10 @@ std::optional<Value> quoted_string(std::string_view token) {
   return Value(std::move(text));
 }
 
+}  // namespace
+
+namespace value_text {
+
 std::optional<Value> keyword(std::string_view token) {
   if (equals_ignore_case(token, "True")) return Value::boolean(true);
   if (equals_ignore_case(token, "False")) return Value::boolean(false);
@@ -135,10 +139,6 @@ std::optional<Value> keyword(std::string_view token) {
   if (equals_ignore_case(token, "Null")) return Value::null();
   return std::nullopt;
 }
-
-}  // namespace
-
-namespace value_text {
 
 std::optional<Value> scan_number(std::string_view text) {
   if (std::optional<std::string_view> digits = hex_digits(text)) return hex_number(*digits);
@@ -156,7 +156,7 @@ std::optional<Value> scan_number(std::string_view text) {
 
 std::optional<Value> parse_literal(std::string_view token) {
   if (!token.empty() && token.front() == '"') return quoted_string(token);
-  if (std::optional<Value> named = keyword(token)) return named;
+  if (std::optional<Value> named = value_text::keyword(token)) return named;
   try {
     return value_text::scan_number(token);
   } catch (const RuntimeError&) {

@@ -23,6 +23,9 @@ std::optional<Value> scan_number(std::string_view text);
 std::string format_number(float x);
 std::string format_number(double x);
 
+// The named literals True, False, Empty and Null (any case), or nullopt.
+std::optional<Value> keyword(std::string_view token);
+
 // x rounded half to even, when the result fits a Long.
 std::optional<std::int32_t> rounded_long(double x);
 

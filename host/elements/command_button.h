@@ -20,12 +20,16 @@ class CommandButton : public Element {
   void activate_access_key() override;
 
   const std::string& Caption() const { return caption_; }
-  void put_Caption(std::string v) { caption_ = std::move(v); }
+  void put_Caption(std::string v) { set_and_invalidate(caption_, std::move(v)); }
   // The form's Enter and Escape buttons; the desktop routes those keys.
   bool Default() const { return default_; }
   void put_Default(bool v) { default_ = v; }
   bool Cancel() const { return cancel_; }
   void put_Cancel(bool v) { cancel_ = v; }
+
+  // A raised classic push button with its caption centred; the focused
+  // button has a dark frame around it.
+  void paint(Canvas& canvas) const override;
 
  private:
   std::string caption_;

@@ -37,6 +37,8 @@ class EditBuffer {
   // Delete: deletes the selection, or else the character after the caret.
   bool delete_forward();
 
+  bool operator==(const EditBuffer&) const = default;
+
  private:
   std::int32_t clamp(std::int32_t position) const;
 

@@ -6,9 +6,14 @@ namespace okit {
 
 Image::Image(std::string name) : Element(std::move(name)) {}
 
+// Controls copy a picture into an image on every state tick; a copy of the
+// bitmap already shown changes nothing on screen, so it repaints nothing.
 void Image::set_picture(std::shared_ptr<Picture> picture) {
+  const auto* shown = picture_ ? picture_->bitmap().get() : nullptr;
+  const auto* given = picture ? picture->bitmap().get() : nullptr;
   picture_ = std::move(picture);
   fit_to_picture();
+  if (shown != given) invalidate();
 }
 
 Value Image::get_Picture() const { return Value(ObjectRef(picture_)); }
@@ -18,7 +23,7 @@ void Image::put_Picture(const Value& value) { set_picture(picture_from_value(val
 // Turning Stretch off shows the picture at its own size again, so the image
 // shrinks or grows to it.
 void Image::put_Stretch(bool v) {
-  stretch_ = v;
+  set_and_invalidate(stretch_, v);
   fit_to_picture();
 }
 

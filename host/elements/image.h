@@ -24,6 +24,10 @@ class Image : public Element {
   bool Stretch() const { return stretch_; }
   void put_Stretch(bool v);
 
+  // The picture 1:1 from the top-left corner, or scaled to the image's size
+  // when it stretches; nothing at all without a picture.
+  void paint(Canvas& canvas) const override;
+
  private:
   void fit_to_picture();
 

@@ -28,14 +28,14 @@ std::vector<std::string_view> hard_lines(std::string_view text) {
 
 // Breaks one line between words so that each piece fits `width` pixels. A
 // word wider than the label stays whole on a line of its own, overhanging.
-void wrap_line(const Font& font, std::string_view line, int width, std::vector<std::string>& out) {
+void wrap_line(const Font& font, bool bold, std::string_view line, int width, std::vector<std::string>& out) {
   std::string current;
   bool line_started = false;
   for (std::size_t pos = 0; pos <= line.size();) {
     const std::size_t space = std::min(line.find(' ', pos), line.size());
     const std::string_view word = line.substr(pos, space - pos);
     std::string candidate = line_started ? current + ' ' + std::string(word) : std::string(word);
-    if (line_started && font.text_width(candidate, false) > width) {
+    if (line_started && font.text_width(candidate, bold) > width) {
       out.push_back(std::move(current));
       current = std::string(word);
     } else {
@@ -54,26 +54,33 @@ Label::Label(std::string name) : Element(std::move(name)) {}
 char Label::access_key() const { return use_mnemonic_ ? mnemonic_of(caption_) : 0; }
 
 void Label::put_Caption(std::string v) {
-  caption_ = std::move(v);
+  set_and_invalidate(caption_, std::move(v));
   apply_auto_size();
 }
 
-void Label::put_BackStyle(std::int16_t v) { back_style_ = checked_range(v, 0, 1); }
+void Label::put_BackStyle(std::int16_t v) { set_and_invalidate(back_style_, checked_range(v, 0, 1)); }
 
+// AutoSize and WordWrap decide whether the caption wraps, so they change the
+// lines drawn even when the size stays.
 void Label::put_AutoSize(bool v) {
-  auto_size_ = v;
+  set_and_invalidate(auto_size_, v);
   apply_auto_size();
 }
 
-void Label::put_Alignment(std::int16_t v) { alignment_ = checked_range(v, 0, 2); }
+void Label::put_Alignment(std::int16_t v) { set_and_invalidate(alignment_, checked_range(v, 0, 2)); }
 
 void Label::put_WordWrap(bool v) {
-  word_wrap_ = v;
+  set_and_invalidate(word_wrap_, v);
   apply_auto_size();
 }
 
 void Label::put_UseMnemonic(bool v) {
-  use_mnemonic_ = v;
+  set_and_invalidate(use_mnemonic_, v);
+  apply_auto_size();
+}
+
+void Label::put_FontBold(bool v) {
+  set_and_invalidate(font_bold_, v);
   apply_auto_size();
 }
 
@@ -83,7 +90,7 @@ std::vector<std::string> Label::display_lines() const {
   std::vector<std::string> lines;
   for (std::string_view line : hard_lines(shown)) {
     if (wraps())
-      wrap_line(default_font(), line, width, lines);
+      wrap_line(default_font(), font_bold_, line, width, lines);
     else
       lines.emplace_back(line);
   }
@@ -103,7 +110,7 @@ void Label::apply_auto_size() {
   double width = width_twips();
   if (!word_wrap_) {
     int widest = 0;
-    for (const auto& line : lines) widest = std::max(widest, font.text_width(line, false));
+    for (const auto& line : lines) widest = std::max(widest, font.text_width(line, font_bold_));
     width = widest * kTwipsPerPixel;
   }
   const double height = static_cast<double>(lines.size()) * font.line_height() * kTwipsPerPixel;
@@ -124,6 +131,7 @@ const ClassInfo& Label::class_info() const {
           prop<&Label::Alignment, &Label::put_Alignment>("Alignment", 1, PropType::Integer),
           prop<&Label::WordWrap, &Label::put_WordWrap>("WordWrap", 2, PropType::Boolean),
           prop<&Label::UseMnemonic, &Label::put_UseMnemonic>("UseMnemonic", 3, PropType::Boolean),
+          prop<&Label::FontBold, &Label::put_FontBold>("FontBold", 4, PropType::Boolean),
       },
       {ev::click(), ev::dbl_click(), ev::mouse_down(), ev::mouse_move(), ev::mouse_up()},
       &element_class_info(),

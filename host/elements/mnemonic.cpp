@@ -27,4 +27,14 @@ char mnemonic_of(std::string_view caption) {
   return 0;
 }
 
+std::optional<std::size_t> mnemonic_offset(std::string_view caption) {
+  std::size_t shown = 0;
+  for (std::size_t i = 0; i < caption.size(); ++i, ++shown) {
+    if (caption[i] != '&' || i + 1 == caption.size()) continue;
+    ++i;  // the marker itself is not shown
+    if (caption[i] != '&') return shown;
+  }
+  return std::nullopt;
+}
+
 }  // namespace okit

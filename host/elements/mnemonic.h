@@ -2,6 +2,8 @@
 // Access-key markers in captions: "&Save" shows "Save" with the S underlined
 // and makes Alt+S its access key; "&&" shows a single '&' and marks nothing.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,5 +17,10 @@ std::string strip_mnemonic(std::string_view caption);
 // marks a character that no key produces (anything outside ASCII). The first
 // marker counts, as in dialogs.
 char mnemonic_of(std::string_view caption);
+
+// Where the marked character starts in the shown caption (a byte offset
+// into strip_mnemonic(caption)), for its underline; nullopt when nothing is
+// marked. Unlike mnemonic_of it also finds characters no key produces.
+std::optional<std::size_t> mnemonic_offset(std::string_view caption);
 
 }  // namespace okit

@@ -26,7 +26,7 @@ class PictureBox : public Element {
   float ScaleWidth() const;
   float ScaleHeight() const;
   std::int32_t BackColor() const { return back_color_; }
-  void put_BackColor(std::int32_t v) { back_color_ = v; }
+  void put_BackColor(std::int32_t v) { set_and_invalidate(back_color_, v); }
   std::int32_t ForeColor() const { return fore_color_; }
   void put_ForeColor(std::int32_t v) { fore_color_ = v; }
   bool AutoRedraw() const { return auto_redraw_; }
@@ -34,6 +34,8 @@ class PictureBox : public Element {
 
   // Moves and sizes an aligned box to its edge of `container`.
   void align_to(const Element& container);
+
+  void paint(Canvas& canvas) const override;
 
  protected:
   void on_resized() override;

@@ -6,12 +6,12 @@ namespace okit {
 
 Shape::Shape(std::string name) : Element(std::move(name)) {}
 
-void Shape::put_Shape(std::int16_t v) { figure_ = static_cast<Figure>(checked_range(v, 0, 5)); }
-void Shape::put_FillStyle(std::int16_t v) { fill_style_ = checked_range(v, 0, 7); }
-void Shape::put_BorderStyle(std::int16_t v) { border_style_ = checked_range(v, 0, 6); }
-void Shape::put_BackStyle(std::int16_t v) { back_style_ = checked_range(v, 0, 1); }
+void Shape::put_Shape(std::int16_t v) { set_and_invalidate(figure_, static_cast<Figure>(checked_range(v, 0, 5))); }
+void Shape::put_FillStyle(std::int16_t v) { set_and_invalidate(fill_style_, checked_range(v, 0, 7)); }
+void Shape::put_BorderStyle(std::int16_t v) { set_and_invalidate(border_style_, checked_range(v, 0, 6)); }
+void Shape::put_BackStyle(std::int16_t v) { set_and_invalidate(back_style_, checked_range(v, 0, 1)); }
 
-void Shape::put_BorderWidth(std::int16_t v) { border_width_ = checked_at_least(v, 1); }
+void Shape::put_BorderWidth(std::int16_t v) { set_and_invalidate(border_width_, checked_at_least(v, 1)); }
 
 const ClassInfo& Shape::class_info() const {
   static const ClassInfo info{

@@ -26,7 +26,7 @@ class Shape : public Element {
   std::int16_t get_Shape() const { return static_cast<std::int16_t>(figure_); }
   void put_Shape(std::int16_t v);
   std::int32_t FillColor() const { return fill_color_; }
-  void put_FillColor(std::int32_t v) { fill_color_ = v; }
+  void put_FillColor(std::int32_t v) { set_and_invalidate(fill_color_, v); }
   // 0 solid, 1 transparent, 2..7 hatch patterns.
   std::int16_t FillStyle() const { return fill_style_; }
   void put_FillStyle(std::int16_t v);
@@ -34,13 +34,15 @@ class Shape : public Element {
   std::int16_t BorderStyle() const { return border_style_; }
   void put_BorderStyle(std::int16_t v);
   std::int32_t BorderColor() const { return border_color_; }
-  void put_BorderColor(std::int32_t v) { border_color_ = v; }
+  void put_BorderColor(std::int32_t v) { set_and_invalidate(border_color_, v); }
   std::int16_t BorderWidth() const { return border_width_; }  // pixels
   void put_BorderWidth(std::int16_t v);
   std::int32_t BackColor() const { return back_color_; }
-  void put_BackColor(std::int32_t v) { back_color_ = v; }
+  void put_BackColor(std::int32_t v) { set_and_invalidate(back_color_, v); }
   std::int16_t BackStyle() const { return back_style_; }  // 0 transparent, 1 opaque
   void put_BackStyle(std::int16_t v);
+
+  void paint(Canvas& canvas) const override;
 
  private:
   Figure figure_ = Figure::Rectangle;

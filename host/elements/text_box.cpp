@@ -1,6 +1,7 @@
 #include "host/elements/text_box.h"
 
 #include "host/elements/char_positions.h"
+#include "host/form.h"
 #include "host/elements/property_checks.h"
 #include "host/elements/standard_events.h"
 
@@ -20,32 +21,43 @@ constexpr std::int16_t kAsciiDelete = 127;  // Ctrl+Back types it; it inserts no
 
 TextBox::TextBox(std::string name) : Element(std::move(name)) { take_window(); }
 
-void TextBox::after_edit(bool changed) {
+void TextBox::after_edit(const EditBuffer& before, bool changed) {
+  if (!(buffer_ == before)) invalidate();
   if (changed) raise("Change");
 }
 
-void TextBox::put_Text(std::string v) { after_edit(buffer_.set_text(std::move(v))); }
+void TextBox::put_Text(std::string v) {
+  const EditBuffer before = buffer_;
+  after_edit(before, buffer_.set_text(std::move(v)));
+}
 
 // Setting SelStart places the caret and clears the selection.
 void TextBox::put_SelStart(std::int32_t v) {
   checked_at_least(v, 0);
+  const EditBuffer before = buffer_;
   buffer_.select(v, v);
+  after_edit(before, false);
 }
 
 void TextBox::put_SelLength(std::int32_t v) {
   checked_at_least(v, 0);
+  const EditBuffer before = buffer_;
   const std::int32_t start = buffer_.selection_start();
   buffer_.select(start, start + v);
+  after_edit(before, false);
 }
 
-void TextBox::put_SelText(std::string v) { after_edit(buffer_.replace_selection(v)); }
+void TextBox::put_SelText(std::string v) {
+  const EditBuffer before = buffer_;
+  after_edit(before, buffer_.replace_selection(v));
+}
 
 void TextBox::put_PasswordChar(std::string v) {
   checked_range(chars::count(v), 0, 1);
-  password_char_ = std::move(v);
+  set_and_invalidate(password_char_, std::move(v));
 }
 
-void TextBox::put_Appearance(std::int16_t v) { appearance_ = checked_range(v, 0, 1); }
+void TextBox::put_Appearance(std::int16_t v) { set_and_invalidate(appearance_, checked_range(v, 0, 1)); }
 
 void TextBox::put_MaxLength(std::int32_t v) { max_length_ = checked_at_least(v, 0); }
 
@@ -56,6 +68,11 @@ std::string TextBox::display_text() const {
   return shown;
 }
 
+bool TextBox::shows_selection() const {
+  const Form* owner = form();
+  return !hide_selection_ || (owner && owner->focused() == this);
+}
+
 // The KeyDown handler sees the key first and may swallow it by setting
 // KeyCode to 0. Caret keys work in a locked field; Delete does not.
 void TextBox::key_down(std::int16_t& key_code, std::int16_t& shift) {
@@ -63,16 +80,17 @@ void TextBox::key_down(std::int16_t& key_code, std::int16_t& shift) {
   Element::key_down(key_code, shift);
   if (!alive()) return;
   const bool extend = (shift & kShiftHeld) != 0;
+  const EditBuffer before = buffer_;
+  bool changed = false;
   switch (key_code) {
     case kKeyLeft: buffer_.move_caret(buffer_.caret() - 1, extend); break;
     case kKeyRight: buffer_.move_caret(buffer_.caret() + 1, extend); break;
     case kKeyHome: buffer_.move_caret(0, extend); break;
     case kKeyEnd: buffer_.move_caret(buffer_.length(), extend); break;
-    case kKeyDelete:
-      if (!locked_) after_edit(buffer_.delete_forward());
-      break;
+    case kKeyDelete: changed = !locked_ && buffer_.delete_forward(); break;
     default: break;
   }
+  after_edit(before, changed);
 }
 
 // The KeyPress handler may change the character or cancel it with 0. Enter
@@ -81,18 +99,21 @@ void TextBox::key_press(std::int16_t& key_ascii) {
   auto keep_alive = shared_from_this();
   Element::key_press(key_ascii);
   if (!alive() || locked_) return;
+  const EditBuffer before = buffer_;
+  bool changed = false;
   if (key_ascii == kKeyBack)
-    after_edit(buffer_.delete_backward());
+    changed = buffer_.delete_backward();
   else if (key_ascii >= kFirstPrintable && key_ascii != kAsciiDelete)
-    type_character(key_ascii);
+    changed = type_character(key_ascii);
+  after_edit(before, changed);
 }
 
 // KeyAscii is taken as a Unicode code point; for letters of the Latin-1 range
 // that agrees with the classic code page. A full field refuses the character
 // unless it replaces a selection.
-void TextBox::type_character(std::int16_t key_ascii) {
-  if (max_length_ > 0 && buffer_.length() - buffer_.selection_length() >= max_length_) return;
-  after_edit(buffer_.replace_selection(chars::encode(static_cast<char32_t>(key_ascii))));
+bool TextBox::type_character(std::int16_t key_ascii) {
+  if (max_length_ > 0 && buffer_.length() - buffer_.selection_length() >= max_length_) return false;
+  return buffer_.replace_selection(chars::encode(static_cast<char32_t>(key_ascii)));
 }
 
 const ClassInfo& TextBox::class_info() const {

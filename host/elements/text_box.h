@@ -35,24 +35,31 @@ class TextBox : public Element {
   bool Locked() const { return locked_; }
   void put_Locked(bool v) { locked_ = v; }
   std::int32_t ForeColor() const { return fore_color_; }
-  void put_ForeColor(std::int32_t v) { fore_color_ = v; }
+  void put_ForeColor(std::int32_t v) { set_and_invalidate(fore_color_, v); }
   std::int32_t BackColor() const { return back_color_; }
-  void put_BackColor(std::int32_t v) { back_color_ = v; }
+  void put_BackColor(std::int32_t v) { set_and_invalidate(back_color_, v); }
   std::int16_t Appearance() const { return appearance_; }  // 0 flat, 1 3D
   void put_Appearance(std::int16_t v);
   // Read-only at run time; only a design-time layout or a form file sets it.
   bool HideSelection() const { return hide_selection_; }
-  void set_hide_selection(bool v) { hide_selection_ = v; }
+  void set_hide_selection(bool v) { set_and_invalidate(hide_selection_, v); }
   std::int32_t MaxLength() const { return max_length_; }  // 0: no limit
   void put_MaxLength(std::int32_t v);
 
   const EditBuffer& buffer() const { return buffer_; }
   // What the field shows: the text, or the password character repeated.
   std::string display_text() const;
+  // Whether the selection shows: while the field has its form's focus, or
+  // always when HideSelection is off.
+  bool shows_selection() const;
+
+  void paint(Canvas& canvas) const override;
 
  private:
-  void type_character(std::int16_t key_ascii);
-  void after_edit(bool changed);
+  bool type_character(std::int16_t key_ascii);
+  // Repaints when the text or the selection differs from `before`, then
+  // raises Change when the text changed.
+  void after_edit(const EditBuffer& before, bool changed);
 
   EditBuffer buffer_;
   std::string password_char_;

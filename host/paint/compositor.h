@@ -1,0 +1,82 @@
+#pragma once
+// Compositor: owns the pixels. Each form has a frame the size of its client
+// area, brought up to date by repainting only its dirty rectangles; the
+// screen is the desktop colour with every shown form on it, bottom first.
+// Composing something that has not changed paints nothing.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "host/dispatch.h"
+#include "host/geometry.h"
+#include "host/paint/dirty_region.h"
+#include "host/paint/frame_buffer.h"
+
+namespace okit {
+
+class Form;
+
+inline constexpr int kScreenWidth = 1280;
+inline constexpr int kScreenHeight = 800;
+
+// What a composition repainted: pixels written and rectangles painted.
+struct ComposeStats {
+  std::int64_t pixels = 0;
+  int rectangles = 0;
+};
+
+class Compositor {
+ public:
+  Compositor();
+
+  // Brings the form's frame up to date. The first composition of a form, and
+  // the first after its client size changed, paints the whole frame.
+  ComposeStats compose(Form& form);
+  // Composes every form of the desktop, then repaints the parts of the
+  // screen that changed: where a form was repainted, or everything when a
+  // form moved, resized, appeared, disappeared or changed its place in the
+  // stack. The stats count screen pixels.
+  ComposeStats compose_screen();
+
+  // The form's frame as last composed, or nullptr before its first
+  // composition.
+  const FrameBuffer* frame(const Form& form) const;
+  const FrameBuffer& screen() const { return screen_; }
+  // Composes the screen and reads one pixel of it (0x00RRGGBB). Throws
+  // std::out_of_range for a point off the screen.
+  std::uint32_t screen_pixel(Point p);
+
+  // Forgets every frame, as when the desktop starts afresh.
+  void reset();
+
+ private:
+  struct FormFrame {
+    std::weak_ptr<Dispatch> form;
+    FrameBuffer pixels;
+    bool painted = false;
+    DirtyRegion repainted;  // since the last screen composition
+  };
+  struct Placement {
+    Form* form;
+    Rect on_screen;
+    bool operator==(const Placement&) const = default;
+  };
+
+  FormFrame& frame_for(Form& form);
+  const FormFrame* find_frame(const Form& form) const;
+  void forget_closed_forms();
+  std::vector<Placement> current_layout() const;
+  std::vector<Rect> screen_damage(const std::vector<Placement>& layout);
+  void repaint_screen(Rect area, const std::vector<Placement>& layout);
+
+  std::vector<FormFrame> frames_;
+  FrameBuffer screen_;
+  std::vector<Placement> layout_;
+  bool screen_painted_ = false;
+};
+
+// The process's compositor; the desktop resets it with everything else.
+Compositor& compositor();
+
+}  // namespace okit
