@@ -67,6 +67,11 @@ class Dispatch : public std::enable_shared_from_this<Dispatch> {
   virtual ~Dispatch() = default;
   virtual const ClassInfo& class_info() const = 0;
 
+  // Holds the object alive across a call that may destroy it (an event
+  // handler may unload the form); empty while the object is still being
+  // constructed, when nothing else can destroy it either.
+  std::shared_ptr<Dispatch> keep_alive() { return weak_from_this().lock(); }
+
   // Late-bound access by name; an empty name means the default member.
   // Errors: 438 no such member, 383 read-only, and whatever the put routine
   // or the conversion raises.

@@ -63,7 +63,7 @@ UserControl* Element::owning_control() const {
 }
 
 void Element::destroy() {
-  auto keep_alive = shared_from_this();
+  auto alive_until_return = keep_alive();
   if (parent_) {
     invalidate();
     auto& siblings = parent_->children_;
@@ -217,7 +217,7 @@ void Element::key_up(std::int16_t& key_code, std::int16_t& shift) {
 
 void Element::raise(std::string_view event, std::span<Value> args) {
   if (!alive_ || !sink_) return;
-  auto keep_alive = shared_from_this();
+  auto alive_until_return = keep_alive();
   sink_->element_event(*this, event, args);
 }
 

@@ -114,7 +114,7 @@ void UserControl::handle(Element& child, std::string_view event, ChildHandler ha
 
 void UserControl::element_event(Element& source, std::string_view event, std::span<Value> args) {
   if (!alive()) return;
-  auto keep_alive = shared_from_this();
+  auto alive_until_return = keep_alive();
   for (auto& entry : handlers_) {
     if (entry.source == &source && equals_ignore_case(entry.event, event)) {
       entry.handler(args);

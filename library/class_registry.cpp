@@ -1,5 +1,7 @@
 #include "library/class_registry.h"
 
+#include "controls/controls.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -86,6 +88,8 @@ int ClassRegistry::live_objects() const {
 
 ClassRegistry& class_registry() {
   static ClassRegistry registry;
+  static const bool controls_registered = (register_controls(registry), true);
+  (void)controls_registered;
   return registry;
 }
 

@@ -88,14 +88,24 @@ int nearest_source(std::int64_t i, std::int64_t source_size, std::int64_t target
   return static_cast<int>(((2 * i + 1) * source_size) / (2 * target_size));
 }
 
+// Steps along the target row with the centre's source position kept as a
+// fraction (numerator over 2 * target_width), so only the first pixel
+// needs a division.
 void plan_runs(std::vector<Run>& runs, int first, int last, int source_width, int target_width) {
   runs.clear();
-  for (int x = first; x < last;) {
-    const int source_x = nearest_source(x, source_width, target_width);
-    int end = x + 1;
-    while (end < last && nearest_source(end, source_width, target_width) == source_x) ++end;
-    runs.push_back({source_x, end - x});
-    x = end;
+  const std::int64_t denominator = 2 * static_cast<std::int64_t>(target_width);
+  const std::int64_t step = 2 * static_cast<std::int64_t>(source_width);
+  std::int64_t numerator = (2 * static_cast<std::int64_t>(first) + 1) * source_width;
+  int source_x = static_cast<int>(numerator / denominator);
+  std::int64_t next_column = (source_x + 1) * denominator;
+  runs.push_back({source_x, 0});
+  for (int x = first; x < last; ++x, numerator += step) {
+    if (numerator >= next_column) {
+      source_x = static_cast<int>(numerator / denominator);
+      next_column = (source_x + 1) * denominator;
+      runs.push_back({source_x, 0});
+    }
+    ++runs.back().length;
   }
 }
 

@@ -30,8 +30,15 @@ inline void fill_span(std::uint32_t* pixels, int count, std::uint32_t rgb) {
   while (count-- > 0) *pixels++ = rgb;
 }
 
+// Short spans, the rows of skin slices, are copied inline: a library call
+// per row would cost more than the copy itself.
 inline void copy_span(std::uint32_t* target, const std::uint32_t* source, int count) {
-  std::memcpy(target, source, static_cast<std::size_t>(count) * sizeof(std::uint32_t));
+  constexpr int kShortSpan = 64;
+  if (count >= kShortSpan) {
+    std::memcpy(target, source, static_cast<std::size_t>(count) * sizeof(std::uint32_t));
+    return;
+  }
+  for (int i = 0; i < count; ++i) target[i] = source[i];
 }
 
 // Copies every pixel but those of the transparent colour `key`.
