@@ -4,20 +4,13 @@
 #include <map>
 #include <set>
 
+#include "app/silent_application.h"
 #include "host/desktop.h"
 #include "host/form_loader.h"
 
 namespace okit {
 
 namespace {
-
-// Loading a form for a check must not print what its controls do.
-class SilentApplication : public ApplicationEvents {
- public:
-  void control_event(Element&, std::string_view, std::span<Value>) override {}
-  void property_changed(Element&, std::string_view) override {}
-  void unhandled_error(const RuntimeError&) override {}
-};
 
 bool overlap(const Rect& a, const Rect& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;

@@ -62,6 +62,8 @@ class ScenarioRunner : public ApplicationEvents {
   void cmd_type(const ScenarioCommand& c);
   void cmd_focus(const ScenarioCommand& c);
   void cmd_activate(const ScenarioCommand& c);
+  void cmd_pixel(const ScenarioCommand& c);
+  void cmd_snapshot(const ScenarioCommand& c);
 
   // Name lookup: controls of the current form first, then of the other
   // forms in creation order; "FORM.CTRL" names a control of one form.

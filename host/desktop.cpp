@@ -27,7 +27,6 @@ void Desktop::reset() {
   last_press_ = {};
   timers_ = TimerQueue();
   messages_.clear();
-  move_loop_ = nullptr;
   compositor().reset();
 }
 
@@ -87,12 +86,15 @@ void Desktop::activate(Form* form) {
     std::erase_if(activation_history_, [&](const auto& w) { return w.lock().get() == old; });
     activation_history_.push_back(old->weak_from_this());
   }
-  if (!form) {
+  if (form) {
+    active_ = form->weak_from_this();
+    std::erase_if(activation_history_, [&](const auto& w) { return w.lock().get() == form; });
+  } else {
     active_.reset();
-    return;
   }
-  active_ = form->weak_from_this();
-  std::erase_if(activation_history_, [&](const auto& w) { return w.lock().get() == form; });
+  // The focused elements of both forms gain or lose the keyboard with them.
+  for (Form* changed : {old, form})
+    if (Element* focus = changed ? changed->focused() : nullptr) focus->keyboard_focus_changed();
 }
 
 std::vector<Form*> Desktop::stacking_order() const {

@@ -142,6 +142,15 @@ class Element : public Dispatch {
   virtual void key_down(std::int16_t& key_code, std::int16_t& shift);
   virtual void key_press(std::int16_t& key_ascii);
   virtual void key_up(std::int16_t& key_code, std::int16_t& shift);
+  // Mouse input the desktop delivers to the element: MouseDown, MouseMove,
+  // MouseUp (Button, Shift, X, Y) and DblClick (no arguments). The default
+  // raises the event; an edit field then also places its caret or selects.
+  virtual void mouse_input(std::string_view event, std::span<Value> args) { raise(event, args); }
+  // Called when the element may have gained or lost the keyboard: the focus
+  // of its form moved to or from it, or its form was activated or
+  // deactivated while it held the form's focus. An edit field starts and
+  // stops its caret here.
+  virtual void keyboard_focus_changed() {}
   // The access-key character of the element's caption (lower case), or 0.
   virtual char access_key() const { return 0; }
   // Called when the element's access key is pressed.

@@ -27,13 +27,6 @@ bool contains(const std::vector<UserControl*>& chain, const UserControl* s) {
   return std::find(chain.begin(), chain.end(), s) != chain.end();
 }
 
-// The control of the form's tab order that holds (or is) `e`.
-Element* tab_stop_of(Element* e) {
-  Element* control = nullptr;
-  for (; e && e->role() != ElementRole::Form; e = e->parent())
-    if (e->role() == ElementRole::Control) control = e;
-  return control;
-}
 
 }  // namespace
 
@@ -48,6 +41,9 @@ void Desktop::change_focus(Form& form, Element* target) {
   std::shared_ptr<Dispatch> keep_old = old ? old->shared_from_this() : nullptr;
   std::shared_ptr<Dispatch> keep_new = target ? target->shared_from_this() : nullptr;
   form.remember_focus(target);
+  // Both ends learn of the change before any handler runs.
+  if (old && old->alive()) old->keyboard_focus_changed();
+  if (target && target->alive()) target->keyboard_focus_changed();
 
   const auto old_chain = surfaces_around(old);
   const auto new_chain = surfaces_around(target);
@@ -88,7 +84,7 @@ void Desktop::tab(bool backwards) {
   if (!form) return;
   const auto order = form->tab_order();
   if (order.empty()) return;
-  Element* current = tab_stop_of(form->focused());
+  Element* current = control_holding(form->focused());
   auto it = std::find(order.begin(), order.end(), current);
   std::size_t index = 0;
   if (it == order.end())

@@ -99,6 +99,12 @@ void Form::remember_focus(Element* e) {
   if (e) e->invalidate();
 }
 
+Element* control_holding(Element* e) {
+  for (; e && e->role() != ElementRole::Form; e = e->parent())
+    if (e->role() == ElementRole::Control) return e;
+  return nullptr;
+}
+
 Element* focus_target(Element& control) {
   if (!control.shown() || !control.input_enabled()) return nullptr;
   if (control.can_take_focus()) return &control;

@@ -61,6 +61,11 @@ class Form : public Element {
   DirtyRegion dirty_;
 };
 
+// The control (as the form's author placed it) that holds or is `e`: the
+// innermost one, so a control inside a container keeps its own place in the
+// tab order and a press inside a container reaches the control under it.
+Element* control_holding(Element* e);
+
 // The element of `control` that takes the keyboard focus when the control is
 // focused (a composite control passes it to its first focusable child element
 // in tab order), or nullptr when the control cannot take the focus.

@@ -117,6 +117,16 @@ double key_or(const FormBlock& block, std::string_view key, double fallback) {
   return p ? p->value.to_double() : fallback;
 }
 
+// A control that could not take its saved settings: where and why.
+struct BuildFailure {
+  int line;
+  std::string message;
+};
+
+std::string describe(const RuntimeError& error) {
+  return "error " + std::to_string(error.number()) + " " + error.what();
+}
+
 void build_control(const FormBlock& block, Element& container, std::vector<UnreadKey>* unread_keys) {
   auto control = create_control(block.library, block.class_name);
   control->set_name(block.name);
@@ -135,7 +145,13 @@ void build_control(const FormBlock& block, Element& container, std::vector<Unrea
     for (const auto& p : block.properties)
       if (!is_host_key(p.key)) entries.push_back({p.key, p.value});
     PropertyBag bag(std::move(entries));
-    surface->ReadProperties(bag);
+    try {
+      surface->ReadProperties(bag);
+    } catch (const RuntimeError& error) {
+      const FormProperty* p = block.find(bag.last_read());
+      throw BuildFailure{p ? p->line : block.line,
+                         describe(error) + " reading " + bag.last_read() + " of " + block.name};
+    }
     if (unread_keys)
       for (const auto& key : bag.unread_keys()) {
         const FormProperty* p = block.find(key);
@@ -184,9 +200,12 @@ Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::st
     form->place_twips(key_or(top, "ClientLeft", 0), key_or(top, "ClientTop", 0), key_or(top, "ClientWidth", 4800),
                       key_or(top, "ClientHeight", 3600));
     for (const auto& child : top.children) build_control(child, *form, unread_keys);
+  } catch (const BuildFailure& failure) {
+    desktop.unload(*form);
+    return error_at(file, failure.line, failure.message);
   } catch (const RuntimeError& error) {
     desktop.unload(*form);
-    return error_at(file, top.line, "error " + std::to_string(error.number()) + " " + error.what() + " while loading");
+    return error_at(file, top.line, describe(error) + " while loading " + top.name);
   }
   if (form->alive()) {
     desktop.activate(form.get());

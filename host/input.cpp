@@ -29,13 +29,6 @@ Element* locked_element(const std::weak_ptr<Dispatch>& weak) {
   return e && e->alive() ? e : nullptr;
 }
 
-// The control (as the form's author placed it) that an element belongs to.
-Element* control_of(Element* e) {
-  Element* control = nullptr;
-  for (; e && e->role() != ElementRole::Form; e = e->parent())
-    if (e->role() == ElementRole::Control) control = e;
-  return control;
-}
 
 }  // namespace
 
@@ -44,15 +37,10 @@ Element* Desktop::capture() const { return locked_element(capture_); }
 void Desktop::release_capture() { capture_.reset(); }
 
 Element* Desktop::element_at(Point screen) const {
-  // The active form lies on top, then the forms active before it, newest
-  // first, then the rest.
-  std::vector<Form*> stacking;
-  if (Form* active = active_form()) stacking.push_back(active);
-  for (auto it = activation_history_.rbegin(); it != activation_history_.rend(); ++it)
-    if (auto form = std::static_pointer_cast<Form>(it->lock())) stacking.push_back(form.get());
-  for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) stacking.push_back(it->get());
-  for (Form* form : stacking) {
-    if (!form->alive() || !form->shown() || !form->screen_rect().contains(screen)) continue;
+  const auto stacking = stacking_order();  // bottom first
+  for (auto it = stacking.rbegin(); it != stacking.rend(); ++it) {
+    Form* form = *it;
+    if (!form->shown() || !form->screen_rect().contains(screen)) continue;
     return hit(*form, screen);
   }
   return nullptr;
@@ -73,7 +61,7 @@ void Desktop::deliver_mouse(Element& target, std::string_view event, std::int16_
   const double unit_y = twips_per_unit(target.position_scale(), true);
   Value args[] = {button, shift, static_cast<float>((cursor_.x - origin.x) * kTwipsPerPixel / unit),
                   static_cast<float>((cursor_.y - origin.y) * kTwipsPerPixel / unit_y)};
-  target.raise(event, args);
+  target.mouse_input(event, args);
 }
 
 void Desktop::mouse_move(Point p, std::int16_t shift) {
@@ -97,7 +85,7 @@ void Desktop::mouse_down(std::int16_t button, std::int16_t shift) {
   if (target->input_enabled()) {
     Element* focus = target->can_take_focus() ? target : nullptr;
     if (!focus)
-      if (Element* control = control_of(target)) focus = focus_target(*control);
+      if (Element* control = control_holding(target)) focus = focus_target(*control);
     if (focus && form) change_focus(*form, focus);
   }
   if (!target->alive()) return;
@@ -114,7 +102,7 @@ void Desktop::mouse_down(std::int16_t button, std::int16_t shift) {
   if (!joins_previous)
     deliver_mouse(*target, "MouseDown", button, shift);
   else if (receives_mouse(*target))
-    target->raise("DblClick");
+    target->mouse_input("DblClick", {});
 }
 
 void Desktop::mouse_up(std::int16_t button, std::int16_t shift) {

@@ -6,6 +6,7 @@ namespace okit {
 
 Value PropertyBag::ReadProperty(std::string_view name, const Value& default_value) const {
   read_.resize(entries_.size(), false);
+  last_read_ = name;
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (equals_ignore_case(entries_[i].key, name)) {
       read_[i] = true;

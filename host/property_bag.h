@@ -28,10 +28,14 @@ class PropertyBag {
   const std::vector<Entry>& entries() const { return entries_; }
   // Keys that were stored but never read (a form file's unknown keys).
   std::vector<std::string> unread_keys() const;
+  // The key the last ReadProperty asked for, so a loader can say which value
+  // a control could not take.
+  const std::string& last_read() const { return last_read_; }
 
  private:
   std::vector<Entry> entries_;
   mutable std::vector<bool> read_;
+  mutable std::string last_read_;
 };
 
 // Whether two values count as equal for the omit-the-default rule: the same

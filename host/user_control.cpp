@@ -27,6 +27,16 @@ class SurfaceDispatch : public Dispatch {
 
 }  // namespace
 
+std::optional<ForcedLook> parse_forced_look(std::string_view name) {
+  static constexpr std::pair<std::string_view, ForcedLook> kLooks[] = {
+      {"normal", ForcedLook::Normal},   {"hover", ForcedLook::Hover},       {"pressed", ForcedLook::Pressed},
+      {"focused", ForcedLook::Focused}, {"disabled", ForcedLook::Disabled}, {"inactive", ForcedLook::Inactive},
+  };
+  for (const auto& [text, look] : kLooks)
+    if (equals_ignore_case(text, name)) return look;
+  return std::nullopt;
+}
+
 UserControl::UserControl(std::string name) : Element(std::move(name)) { take_window(); }
 
 UserControl::~UserControl() = default;

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ namespace okit {
 class PropertyBag;
 
 using ChildHandler = std::function<void(std::span<Value> args)>;
+
+// Looks a control can be made to show for skin reviews (`okit render
+// --state`), without faking the input that would lead to them.
+enum class ForcedLook { Normal, Hover, Pressed, Focused, Disabled, Inactive };
+std::optional<ForcedLook> parse_forced_look(std::string_view name);
 
 class UserControl : public Element, public EventSink {
  public:
@@ -42,6 +48,9 @@ class UserControl : public Element, public EventSink {
 
   // Runs UserControl_Show the first time the control is shown.
   void show();
+  // Shows one of the control's looks as it is drawn, for reviews; controls
+  // without such a look keep the one they have.
+  virtual void show_forced_look(ForcedLook) {}
 
   // ---- Surface members ----------------------------------------------------
   ScaleMode child_scale_mode() const override { return scale_mode_; }

@@ -7,5 +7,5 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
   cmake g++ make pkg-config \
-  libfreetype-dev fonts-wine \
+  libfreetype-dev fonts-wine libpng-dev \
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -107,4 +107,20 @@ void cmd_Opaline_Button::CopyPictureIfChanged(Image& source, Image& target) {
   target.set_picture(source.picture());
 }
 
+// An inactive form shows whatever look the button had; a review shows the
+// normal one.
+void cmd_Opaline_Button::show_forced_look(ForcedLook look) {
+  switch (look) {
+    case ForcedLook::Normal:
+    case ForcedLook::Inactive: ShowLook(*d1, *d2, *d3, false); break;
+    case ForcedLook::Hover: ShowLook(*h1, *h2, *h3, false); break;
+    case ForcedLook::Pressed: ShowLook(*c1, *c2, *c3, true); break;
+    case ForcedLook::Focused: ShowLook(*f1, *f2, *f3, false); break;
+    case ForcedLook::Disabled:
+      ShowLook(*e1, *e2, *e3, false);
+      lbl_Caption->put_ForeColor(m_DeactivatedForeColor);
+      break;
+  }
+}
+
 }  // namespace okit

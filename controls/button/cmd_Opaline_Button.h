@@ -47,6 +47,7 @@ class cmd_Opaline_Button : public UserControl {
   void UserControl_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
   void UserControl_KeyPress(std::int16_t& KeyAscii) override;
   void UserControl_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override;
+  void show_forced_look(ForcedLook look) override;
 
  private:
   // Looks (button_looks.cpp)

@@ -28,6 +28,8 @@ class EditBuffer {
   void select(std::int32_t anchor, std::int32_t caret);
   // Moves the caret; `extend` keeps the anchor, so the selection follows.
   void move_caret(std::int32_t to, bool extend);
+  void select_all() { select(0, length()); }
+  bool has_selection() const { return anchor_ != caret_; }
 
   // Edits. Each returns whether the text changed.
   // Replaces the selection with `insert` and puts the caret after it.

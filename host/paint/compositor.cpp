@@ -29,22 +29,22 @@ void Compositor::reset() {
 // A frame belongs to a form object, not to an address: a form closed and a
 // new one created in its place must not inherit its pixels.
 void Compositor::forget_closed_forms() {
-  std::erase_if(frames_, [](const FormFrame& frame) {
-    auto form = frame.form.lock();
+  std::erase_if(frames_, [](const std::unique_ptr<FormFrame>& frame) {
+    auto form = frame->form.lock();
     return !form || !static_cast<const Form*>(form.get())->alive();
   });
 }
 
 Compositor::FormFrame& Compositor::frame_for(Form& form) {
-  for (FormFrame& frame : frames_)
-    if (frame.form.lock().get() == &form) return frame;
-  frames_.push_back({form.weak_from_this(), {}, false, {}});
-  return frames_.back();
+  if (FormFrame* found = find_frame(form)) return *found;
+  frames_.push_back(std::make_unique<FormFrame>());
+  frames_.back()->form = form.weak_from_this();
+  return *frames_.back();
 }
 
-const Compositor::FormFrame* Compositor::find_frame(const Form& form) const {
-  for (const FormFrame& frame : frames_)
-    if (frame.form.lock().get() == &form) return &frame;
+Compositor::FormFrame* Compositor::find_frame(const Form& form) const {
+  for (const auto& frame : frames_)
+    if (frame->form.lock().get() == &form) return frame.get();
   return nullptr;
 }
 
@@ -115,7 +115,7 @@ ComposeStats Compositor::compose_screen() {
     stats.pixels += okit::area(area);
     ++stats.rectangles;
   }
-  for (FormFrame& frame : frames_) frame.repainted.clear();
+  for (auto& frame : frames_) frame->repainted.clear();
   layout_ = layout;
   screen_painted_ = true;
   return stats;

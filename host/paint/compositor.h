@@ -40,7 +40,8 @@ class Compositor {
   ComposeStats compose_screen();
 
   // The form's frame as last composed, or nullptr before its first
-  // composition.
+  // composition. It stays valid, and is updated in place, until the form
+  // closes or the compositor is reset.
   const FrameBuffer* frame(const Form& form) const;
   const FrameBuffer& screen() const { return screen_; }
   // Composes the screen and reads one pixel of it (0x00RRGGBB). Throws
@@ -64,13 +65,15 @@ class Compositor {
   };
 
   FormFrame& frame_for(Form& form);
-  const FormFrame* find_frame(const Form& form) const;
+  FormFrame* find_frame(const Form& form) const;
   void forget_closed_forms();
   std::vector<Placement> current_layout() const;
   std::vector<Rect> screen_damage(const std::vector<Placement>& layout);
   void repaint_screen(Rect area, const std::vector<Placement>& layout);
 
-  std::vector<FormFrame> frames_;
+  // Held by pointer so that a frame handed out stays where it is while
+  // frames of other forms come and go.
+  std::vector<std::unique_ptr<FormFrame>> frames_;
   FrameBuffer screen_;
   std::vector<Placement> layout_;
   bool screen_painted_ = false;

@@ -80,7 +80,9 @@ Canvas draw_whole_button(const Look& look) {
 // face; the last one is a shade darker, where the face meets the right cap.
 Canvas middle_piece(const Canvas& button, int width) {
   Canvas piece = button.crop({kLeftCap, 0, width, kHeight});
-  for (int y = 1; y < kHeight - 1; ++y) piece.set(width - 1, y, mix(piece.at(width - 1, y), 0x000000, 0.02));
+  // Only a level or so darker: stretched across a wide button, a stronger
+  // shade would show as a band.
+  for (int y = 1; y < kHeight - 1; ++y) piece.set(width - 1, y, mix(piece.at(width - 1, y), 0x000000, 0.006));
   return piece;
 }
 

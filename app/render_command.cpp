@@ -1,0 +1,91 @@
+#include "app/render_command.h"
+
+#include "app/silent_application.h"
+#include "backend/headless/png_file.h"
+#include "host/desktop.h"
+#include "host/form_loader.h"
+#include "host/paint/compositor.h"
+#include "host/user_control.h"
+
+namespace okit {
+
+namespace {
+
+constexpr const char* kRenderUsage = "usage: okit render FORM -o OUT.png [--state STATE] [--scale N]\n";
+
+int bad_usage(std::ostream& err, const std::string& problem) {
+  err << "okit render: " << problem << '\n' << kRenderUsage;
+  return 2;
+}
+
+}  // namespace
+
+int render_form(const std::string& form_path, const std::string& png_path, const std::string& state, int scale,
+                std::ostream& err) {
+  std::optional<ForcedLook> look;
+  if (!state.empty()) {
+    look = parse_forced_look(state);
+    if (!look) return bad_usage(err, "unknown state '" + state + "' (normal, hover, pressed, focused, disabled, inactive)");
+  }
+  auto doc = read_form_file(form_path);
+  if (!doc) {
+    err << doc.error().to_string() << '\n';
+    return 2;
+  }
+  auto& desktop = Desktop::current();
+  SilentApplication silent;
+  desktop.reset();
+  desktop.set_application(&silent);
+  int status = 0;
+  if (auto form = load_form(*doc, form_path); !form) {
+    err << form.error().to_string() << '\n';
+    status = 2;
+  } else {
+    if (look)
+      for (Element* control : (*form)->controls())
+        if (auto* surface = dynamic_cast<UserControl*>(control)) surface->show_forced_look(*look);
+    compositor().compose(**form);
+    const FrameBuffer* frame = compositor().frame(**form);
+    Expected<bool> written = frame ? write_png(png_path, *frame, frame->bounds(), scale)
+                                   : Expected<bool>(LoadError{form_path, 0, "the form has no area to render"});
+    if (!written) {
+      err << written.error().to_string() << '\n';
+      status = 2;
+    }
+  }
+  desktop.reset();
+  desktop.set_application(nullptr);
+  return status;
+}
+
+int render_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string form_path, png_path, state;
+  int scale = 1;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool has_value = i + 1 < args.size();
+    if ((a == "-o" || a == "--output") && has_value) {
+      png_path = args[++i];
+    } else if (a == "--state" && has_value) {
+      state = args[++i];
+    } else if (a == "--scale" && has_value) {
+      try {
+        scale = std::stoi(args[++i]);
+      } catch (const std::exception&) {
+        return bad_usage(err, "--scale takes a whole number");
+      }
+      if (scale < 1 || scale > 16) return bad_usage(err, "--scale must be between 1 and 16");
+    } else if (!a.empty() && a[0] != '-' && form_path.empty()) {
+      form_path = a;
+    } else {
+      return bad_usage(err, "unexpected argument '" + a + "'");
+    }
+  }
+  if (form_path.empty()) return bad_usage(err, "no form file given");
+  if (png_path.empty()) return bad_usage(err, "no output file given (-o OUT.png)");
+  const int status = render_form(form_path, png_path, state, scale, err);
+  if (status == 0) out << "okit: rendered " << png_path << '\n';
+  return status;
+}
+
+}  // namespace okit

@@ -1,0 +1,124 @@
+// How the caption control follows its form's activation and the mouse. It
+// stores no look: each tick derives it from the activation of the form, the
+// cursor over the close button and the button state m_Button, and the
+// pictures in the slices are the only trace of it.
+//
+//   form        cursor over close   m_Button   l1 m1 l2 r2 l3 m3 r3   r1
+//   not active  any                 any        deactivated set        dr1
+//   active      no                  any        active set             ar1
+//   active      yes                 0          active set             h1
+//   active      yes                 not 0      active set             c1
+//
+// The mouse handlers never change a picture: the next tick shows the look.
+
+#include "controls/caption/ctl_Opaline_Form.h"
+#include "window_services/mod_ActiveWindow.h"
+#include "window_services/mod_MoveWindows.h"
+
+namespace okit {
+
+namespace {
+
+// MoveForm as the drag sees it: Null and Empty count as false, anything else
+// converts as a boolean does, and a value that cannot (a word, an object)
+// raises Type mismatch.
+bool move_form_as_boolean(const Value& move_form) {
+  if (move_form.is_null() || move_form.is_empty()) return false;
+  return move_form.to_bool();
+}
+
+}  // namespace
+
+void ctl_Opaline_Form::connect_handlers() {
+  handle(*Timer1, "Timer", [this](std::span<Value>) { Timer1_Timer(); });
+  handle(*cmd_click, "MouseDown", [this](std::span<Value>) { cmd_click_MouseDown(); });
+  handle(*cmd_click, "MouseMove", [this](std::span<Value> args) { cmd_click_MouseMove(args); });
+  handle(*cmd_click, "MouseUp", [this](std::span<Value>) { cmd_click_MouseUp(); });
+  handle(*cmd_click, "DblClick", [this](std::span<Value>) { cmd_click_DblClick(); });
+  handle(*cmd_click, "Click", [this](std::span<Value>) { cmd_click_Click(); });
+  handle(*cmd_move, "MouseDown", [this](std::span<Value>) { cmd_move_MouseDown(); });
+}
+
+// Runs every tick for the life of the control. A tick never raises an error
+// to the host: a cursor test that fails counts as "not over", a form whose
+// window cannot be read counts as not active. The picture copies themselves
+// cannot fail.
+void ctl_Opaline_Form::Timer1_Timer() {
+  bool hover = false;
+  try {
+    hover = IsCursorOver(*cmd_click);
+  } catch (const RuntimeError&) {
+  }
+  const auto parent_active = [this] {
+    try {
+      return mod_ActiveWindow::IsWindowActive(ParentHwnd());
+    } catch (const RuntimeError&) {
+      return false;
+    }
+  };
+
+  if (!parent_active()) {
+    const PictureCopy deactivated[] = {{dl1.get(), l1.get()}, {dm1.get(), m1.get()}, {dr1.get(), r1.get()},
+                                       {dl2.get(), l2.get()}, {dr2.get(), r2.get()}, {dl3.get(), l3.get()},
+                                       {dm3.get(), m3.get()}, {dr3.get(), r3.get()}};
+    ShowLook(deactivated);
+  } else {
+    // Under the cursor r1 is left alone here, so that a lit or pressed close
+    // button does not flash back to normal before the step below.
+    const PictureCopy title_ends[] = {{al1.get(), l1.get()}, {am1.get(), m1.get()}};
+    ShowLook(title_ends);
+    if (!hover) CopyPictureIfChanged(*ar1, *r1);
+    const PictureCopy frame[] = {{al2.get(), l2.get()}, {ar2.get(), r2.get()}, {al3.get(), l3.get()},
+                                 {am3.get(), m3.get()}, {ar3.get(), r3.get()}};
+    ShowLook(frame);
+  }
+
+  // The close button lights only while the form is active.
+  if (!parent_active()) return;
+  if (hover)
+    CopyPictureIfChanged(m_Button != 0 ? *c1 : *h1, *r1);
+  else
+    CopyPictureIfChanged(*ar1, *r1);
+}
+
+// ---- The close button: m_Button is its pressed flag, and a click closes.
+
+// Whatever button went down counts as pressed.
+void ctl_Opaline_Form::cmd_click_MouseDown() { m_Button = 1; }
+
+// The buttons held during the move, 0 when none: a press dragged off and
+// back shows pressed again, a move after the release shows hover.
+void ctl_Opaline_Form::cmd_click_MouseMove(std::span<Value> args) { m_Button = args[0].to_integer(); }
+
+void ctl_Opaline_Form::cmd_click_MouseUp() { m_Button = 0; }
+
+// The second press of a double click arrives as DblClick instead of
+// MouseDown, and must look pressed as well.
+void ctl_Opaline_Form::cmd_click_DblClick() { m_Button = 1; }
+
+// The control closes nothing itself: what a close means is the application's.
+void ctl_Opaline_Form::cmd_click_Click() { RaiseEvent("CloseWindow"); }
+
+// ---- The title bar: a press anywhere outside the close button (the caption
+// text included) starts the platform's move loop, of the form or of the
+// control itself. The loop returns when the button is released.
+void ctl_Opaline_Form::cmd_move_MouseDown() {
+  if (!get_DoMove()) return;
+  if (move_form_as_boolean(get_MoveForm()))
+    mod_MoveWindows::DragWindow(ParentHwnd());
+  else
+    mod_MoveWindows::DragWindow(hwnd());
+}
+
+// The window handle of the form that holds the control, read by name as the
+// control reads any property of its parent.
+std::int32_t ctl_Opaline_Form::ParentHwnd() const {
+  Element* parent = Parent();
+  if (!parent) throw RuntimeError(err::ObjectRequired);
+  return parent->get_property("hwnd").to_long();
+}
+
+// The caption control's private cursor test over one of its own elements.
+bool ctl_Opaline_Form::IsCursorOver(Element& element) { return cursor_over_element(*this, element, m_ScreenRect); }
+
+}  // namespace okit

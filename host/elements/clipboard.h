@@ -1,0 +1,39 @@
+#pragma once
+// The clipboard edit fields cut to, copy to and paste from. There is one for
+// the process. Without a windowing system (scripts, tests, off-screen runs)
+// it keeps the text inside the process; a backend with real windows installs
+// one that reaches the system clipboard, so the edit fields never know which
+// they talk to.
+
+#include <memory>
+#include <string>
+
+namespace okit {
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // The text on the clipboard, as UTF-8; empty when it holds no text.
+  virtual std::string text() const = 0;
+  virtual void set_text(std::string text) = 0;
+};
+
+// Keeps the text in the process; the clipboard of headless runs.
+class InProcessClipboard final : public Clipboard {
+ public:
+  std::string text() const override { return text_; }
+  void set_text(std::string text) override { text_ = std::move(text); }
+
+ private:
+  std::string text_;
+};
+
+// The process's clipboard: the in-process one unless a backend installed
+// another.
+Clipboard& clipboard();
+
+// Makes `replacement` the process's clipboard; nullptr goes back to a fresh
+// in-process one.
+void install_clipboard(std::unique_ptr<Clipboard> replacement);
+
+}  // namespace okit

@@ -1,0 +1,77 @@
+// The edit field's mouse: a left press places the caret at the character
+// boundary nearest to it (Shift+press extends the selection to there),
+// moving with the button held drags the selection, and a double click
+// selects the word under the cursor.
+
+#include <cmath>
+
+#include "host/elements/text_box.h"
+#include "host/elements/word_boundaries.h"
+
+namespace okit {
+
+namespace {
+constexpr std::int16_t kLeftButton = 1;
+constexpr std::int16_t kShiftHeld = 1;
+}  // namespace
+
+// The field raises the event first and acts afterwards, as the classic field
+// does: a MouseDown handler still sees the caret where it was. It acts on
+// where the mouse really was, whatever the handler did to the by-reference
+// arguments.
+void TextBox::mouse_input(std::string_view event, std::span<Value> args) {
+  auto keep_alive = shared_from_this();
+  const bool has_point = args.size() >= 4;
+  const std::int16_t button = has_point ? args[0].to_integer() : 0;
+  const std::int16_t shift = has_point ? args[1].to_integer() : 0;
+  const int x = has_point ? field_x(args[2].to_single()) : 0;
+  raise(event, args);
+  if (!alive()) return;
+  const EditBuffer before = buffer_;
+  if (event == "MouseDown" && button == kLeftButton)
+    press(x, (shift & kShiftHeld) != 0);
+  else if (event == "MouseMove" && dragging_ && (button & kLeftButton) != 0)
+    drag(x);
+  else if (event == "MouseUp" && button == kLeftButton)
+    dragging_ = false;
+  else if (event == "DblClick")
+    select_word(last_press_x_);
+  after_edit(before, false);
+}
+
+int TextBox::field_x(float x) const {
+  return static_cast<int>(std::floor(x * twips_per_unit(position_scale(), false) / kTwipsPerPixel));
+}
+
+int TextBox::text_x(const TextRuler& shown, int x) const {
+  return x - text_left() + shown.x_of(first_visible_);
+}
+
+void TextBox::press(int x, bool extend) {
+  dragging_ = true;
+  last_press_x_ = x;
+  const TextRuler shown = ruler();
+  buffer_.move_caret(shown.boundary_nearest(text_x(shown, x)), extend);
+}
+
+// Dragging past an edge moves the caret to the first or last character in
+// reach, and the view scrolls after it.
+void TextBox::drag(int x) {
+  const TextRuler shown = ruler();
+  buffer_.move_caret(shown.boundary_nearest(text_x(shown, x)), true);
+}
+
+// The selection ends after the word, where typing continues. In a masked
+// field the words are secret, so a double click selects everything.
+void TextBox::select_word(int x) {
+  dragging_ = false;
+  if (!password_char_.empty()) {
+    buffer_.select_all();
+    return;
+  }
+  const TextRuler shown = ruler();
+  const words::Run run = words::run_at(words::code_points(buffer_.text()), shown.character_at(text_x(shown, x)));
+  buffer_.select(run.begin, run.end);
+}
+
+}  // namespace okit
