@@ -119,6 +119,7 @@ std::string check(const ScenarioCommand& c) {
   if (v == "tick" || v == "timer-min") return n == 1 && is_number(a[0]) ? "" : "usage: " + v + " MS";
   if (v == "off") return n == 1 && a[0].find('.') != std::string::npos ? "" : "usage: off OBJ.EVENT";
   if (v == "unload") return n == 1 ? "" : "usage: unload FORM";
+  if (v == "repaint") return n == 1 ? "" : "usage: repaint FORM";
   if (v == "pixel") return n == 2 && ints(0, 2) ? "" : "usage: pixel X Y";
   if (v == "snapshot") return n == 1 || n == 2 ? "" : "usage: snapshot [FORM] FILE";
   return "unknown command '" + v + "'";

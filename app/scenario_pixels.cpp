@@ -18,6 +18,15 @@ void ScenarioRunner::cmd_pixel(const ScenarioCommand& c) {
   out_ << "pixel " << p.x << ' ' << p.y << " = " << text << '\n';
 }
 
+// Brings the form's frame up to date and says what that cost: the way to see
+// that a steady state repaints nothing.
+void ScenarioRunner::cmd_repaint(const ScenarioCommand& c) {
+  Form* form = find_form(c.args[0]);
+  if (!form) throw RuntimeError(err::ObjectRequired);
+  const ComposeStats stats = compositor().compose(*form);
+  out_ << "repaint " << form->name() << " = " << stats.pixels << " pixels in " << stats.rectangles << " rectangles\n";
+}
+
 void ScenarioRunner::cmd_snapshot(const ScenarioCommand& c) {
   const std::string path = resolve(unquote(c.args.back()));
   Expected<bool> written = true;

@@ -67,6 +67,7 @@ void ScenarioRunner::execute(const ScenarioCommand& c) {
   else if (v == "focus") cmd_focus(c);
   else if (v == "activate") cmd_activate(c);
   else if (v == "pixel") cmd_pixel(c);
+  else if (v == "repaint") cmd_repaint(c);
   else if (v == "snapshot") cmd_snapshot(c);
   else if (v == "tick") Desktop::current().advance(std::stod(c.args[0]));
   else if (v == "timer-min") Desktop::current().timers().set_minimum_period(std::stod(c.args[0]));

@@ -63,6 +63,7 @@ class ScenarioRunner : public ApplicationEvents {
   void cmd_focus(const ScenarioCommand& c);
   void cmd_activate(const ScenarioCommand& c);
   void cmd_pixel(const ScenarioCommand& c);
+  void cmd_repaint(const ScenarioCommand& c);
   void cmd_snapshot(const ScenarioCommand& c);
 
   // Name lookup: controls of the current form first, then of the other
