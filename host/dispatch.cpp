@@ -48,8 +48,10 @@ void write(Dispatch& object, const PropertyInfo& property, const Value& value) {
 }  // namespace
 
 bool equals_ignore_case(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return ascii_lower(x) == ascii_lower(y); });
+  if (a.size() != b.size()) return false;
+  // Names usually arrive spelled as declared: compare bytes first.
+  if (a == b) return true;
+  return std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return ascii_lower(x) == ascii_lower(y); });
 }
 
 // The parameters are not called "name": that is the class's own name.

@@ -1,6 +1,9 @@
 #include "host/form_loader.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <unordered_set>
 
 #include "host/desktop.h"
 #include "host/elements/element_kinds.h"
@@ -99,12 +102,12 @@ std::optional<LoadError> check_block(const FormBlock& block, const std::string& 
 
 // Control names must be unique within a form.
 std::optional<LoadError> check_names(const FormBlock& block, const std::string& file,
-                                     std::vector<std::string>& seen) {
+                                     std::unordered_set<std::string>& seen) {
   for (const auto& child : block.children) {
-    for (const auto& name : seen)
-      if (equals_ignore_case(name, child.name))
-        return error_at(file, child.line, "a control named " + child.name + " already exists");
-    seen.push_back(child.name);
+    std::string lower = child.name;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (!seen.insert(std::move(lower)).second)
+      return error_at(file, child.line, "a control named " + child.name + " already exists");
     if (auto problem = check_names(child, file, seen)) return problem;
   }
   return std::nullopt;
@@ -185,7 +188,7 @@ Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::st
                                           std::vector<UnreadKey>* unread_keys) {
   const FormBlock& top = doc.form;
   if (auto problem = check_block(top, file, 0)) return *problem;
-  std::vector<std::string> names;
+  std::unordered_set<std::string> names;
   if (auto problem = check_names(top, file, names)) return *problem;
   auto& desktop = Desktop::current();
   if (desktop.find_form(top.name))

@@ -83,9 +83,18 @@ double Value::to_double() const {
   throw RuntimeError(err::TypeMismatch);
 }
 
-std::int16_t Value::to_integer() const { return rounded_or_overflow<std::int16_t>(to_double()); }
+std::int16_t Value::to_integer() const {
+  if (type() == VarType::Integer) return as_integer();
+  return rounded_or_overflow<std::int16_t>(to_double());
+}
 
-std::int32_t Value::to_long() const { return rounded_or_overflow<std::int32_t>(to_double()); }
+std::int32_t Value::to_long() const {
+  // Timer-driven refreshes read Long handles many times a second: whole
+  // numbers need no trip through floating point.
+  if (type() == VarType::Long) return as_long();
+  if (type() == VarType::Integer) return as_integer();
+  return rounded_or_overflow<std::int32_t>(to_double());
+}
 
 float Value::to_single() const {
   if (type() == VarType::Single) return as_single();
