@@ -5,6 +5,7 @@
 #include "app/form_check.h"
 #include "app/render_command.h"
 #include "app/scenario_runner.h"
+#include "backend/sdl/sdl_run.h"
 #include "host/font.h"
 
 namespace okit {
@@ -12,7 +13,7 @@ namespace okit {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: okit run FORM\n"
+    "usage: okit run FORM [--scale N]\n"
     "       okit render FORM -o OUT.png [--state STATE] [--scale N]\n"
     "       okit script FILE|-\n"
     "       okit check FORM\n";
@@ -22,12 +23,35 @@ int usage(std::ostream& err) {
   return 2;
 }
 
-// Without real windows the form is rendered to FORM.png beside it.
-int run_form(const std::string& path, std::ostream& out, std::ostream& err) {
-  std::string png_path = path;
+std::string png_path_for(const std::string& form_path) {
+  std::string png_path = form_path;
   if (png_path.size() > 4 && png_path.substr(png_path.size() - 4) == ".frm") png_path.resize(png_path.size() - 4);
-  png_path += ".png";
-  const int status = render_form(path, png_path, "", 1, err);
+  return png_path + ".png";
+}
+
+// okit run FORM [--scale N]: real windows when a display is available,
+// otherwise the form is rendered to FORM.png beside it.
+int run_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string form_path;
+  int scale = 1;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--scale" && i + 1 < args.size()) {
+      const auto parsed = parse_scale(args[++i]);
+      if (!parsed) {
+        err << "okit run: " << kScaleProblem << '\n';
+        return usage(err);
+      }
+      scale = *parsed;
+    } else if (form_path.empty() && !args[i].empty() && args[i][0] != '-') {
+      form_path = args[i];
+    } else {
+      return usage(err);
+    }
+  }
+  if (form_path.empty()) return usage(err);
+  if (const auto status = run_form_in_windows(form_path, scale, err)) return *status;
+  const std::string png_path = png_path_for(form_path);
+  const int status = render_form(form_path, png_path, "", 1, err);
   if (status == 0) out << "okit: no display available; rendered " << png_path << '\n';
   return status;
 }
@@ -39,10 +63,10 @@ int run_command_line(const std::vector<std::string>& args, std::ostream& out, st
   // at another font.
   if (const char* font = std::getenv("OKIT_FONT")) set_font_path(font);
   if (!args.empty() && args[0] == "render") return render_command(args, out, err);
+  if (!args.empty() && args[0] == "run") return run_command(args, out, err);
   if (args.size() != 2) return usage(err);
   const std::string& command = args[0];
   if (command == "script") return run_scenario_file(args[1], out, err);
-  if (command == "run") return run_form(args[1], out, err);
   if (command == "check") return check_form_file(args[1], out, err);
   return usage(err);
 }

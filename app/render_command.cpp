@@ -20,6 +20,19 @@ int bad_usage(std::ostream& err, const std::string& problem) {
 
 }  // namespace
 
+std::optional<int> parse_scale(const std::string& text) {
+  int scale = 0;
+  try {
+    std::size_t used = 0;
+    scale = std::stoi(text, &used);
+    if (used != text.size()) return std::nullopt;
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+  if (scale < 1 || scale > 16) return std::nullopt;
+  return scale;
+}
+
 int render_form(const std::string& form_path, const std::string& png_path, const std::string& state, int scale,
                 std::ostream& err) {
   std::optional<ForcedLook> look;
@@ -69,12 +82,9 @@ int render_command(const std::vector<std::string>& args, std::ostream& out, std:
     } else if (a == "--state" && has_value) {
       state = args[++i];
     } else if (a == "--scale" && has_value) {
-      try {
-        scale = std::stoi(args[++i]);
-      } catch (const std::exception&) {
-        return bad_usage(err, "--scale takes a whole number");
-      }
-      if (scale < 1 || scale > 16) return bad_usage(err, "--scale must be between 1 and 16");
+      const auto parsed = parse_scale(args[++i]);
+      if (!parsed) return bad_usage(err, kScaleProblem);
+      scale = *parsed;
     } else if (!a.empty() && a[0] != '-' && form_path.empty()) {
       form_path = a;
     } else {

@@ -2,6 +2,7 @@
 // okit render and the display-less okit run: a form composed off-screen and
 // written as PNG.
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,6 +11,11 @@ namespace okit {
 
 // okit render FORM -o OUT.png [--state STATE] [--scale N]
 int render_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The whole number of a --scale option, 1 to 16, or nothing when the text is
+// not one.
+std::optional<int> parse_scale(const std::string& text);
+inline constexpr const char* kScaleProblem = "--scale must be a whole number from 1 to 16";
 
 // Renders FORM to OUT at scale 1 with each control's own look.
 int render_form(const std::string& form_path, const std::string& png_path, const std::string& state, int scale,

@@ -8,4 +8,5 @@ $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
   cmake g++ make pkg-config \
   libfreetype-dev fonts-wine libpng-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev \
+  libsdl2-dev libpixman-1-dev xvfb xauth xdotool imagemagick

@@ -57,28 +57,14 @@ void ctl_Opaline_Form::Timer1_Timer() {
     }
   };
 
-  if (!parent_active()) {
-    const PictureCopy deactivated[] = {{dl1.get(), l1.get()}, {dm1.get(), m1.get()}, {dr1.get(), r1.get()},
-                                       {dl2.get(), l2.get()}, {dr2.get(), r2.get()}, {dl3.get(), l3.get()},
-                                       {dm3.get(), m3.get()}, {dr3.get(), r3.get()}};
-    ShowLook(deactivated);
-  } else {
-    // Under the cursor r1 is left alone here, so that a lit or pressed close
-    // button does not flash back to normal before the step below.
-    const PictureCopy title_ends[] = {{al1.get(), l1.get()}, {am1.get(), m1.get()}};
-    ShowLook(title_ends);
-    if (!hover) CopyPictureIfChanged(*ar1, *r1);
-    const PictureCopy frame[] = {{al2.get(), l2.get()}, {ar2.get(), r2.get()}, {al3.get(), l3.get()},
-                                 {am3.get(), m3.get()}, {ar3.get(), r3.get()}};
-    ShowLook(frame);
-  }
+  if (!parent_active())
+    ShowDeactivatedLook();
+  else
+    ShowActiveLook(hover);
 
   // The close button lights only while the form is active.
   if (!parent_active()) return;
-  if (hover)
-    CopyPictureIfChanged(m_Button != 0 ? *c1 : *h1, *r1);
-  else
-    CopyPictureIfChanged(*ar1, *r1);
+  ShowCloseButton(hover, m_Button != 0);
 }
 
 // ---- The close button: m_Button is its pressed flag, and a click closes.

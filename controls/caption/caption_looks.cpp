@@ -105,6 +105,50 @@ void ctl_Opaline_Form::UserControl_Resize() {
   pump();
 }
 
+// The active look, slice by slice from the title bar down. A close button
+// under the cursor keeps its picture here, so that a lit or pressed button
+// does not flash back to normal before ShowCloseButton lights it again.
+void ctl_Opaline_Form::ShowActiveLook(bool keep_close_button) {
+  const PictureCopy title_ends[] = {{al1.get(), l1.get()}, {am1.get(), m1.get()}};
+  ShowLook(title_ends);
+  if (!keep_close_button) CopyPictureIfChanged(*ar1, *r1);
+  const PictureCopy frame[] = {{al2.get(), l2.get()}, {ar2.get(), r2.get()}, {al3.get(), l3.get()},
+                               {am3.get(), m3.get()}, {ar3.get(), r3.get()}};
+  ShowLook(frame);
+}
+
+// The deactivated look has no close-button states: it replaces every slice.
+void ctl_Opaline_Form::ShowDeactivatedLook() {
+  const PictureCopy deactivated[] = {{dl1.get(), l1.get()}, {dm1.get(), m1.get()}, {dr1.get(), r1.get()},
+                                     {dl2.get(), l2.get()}, {dr2.get(), r2.get()}, {dl3.get(), l3.get()},
+                                     {dm3.get(), m3.get()}, {dr3.get(), r3.get()}};
+  ShowLook(deactivated);
+}
+
+// The right end of the title bar of an active form: lit under the cursor,
+// pressed while a button is held there too, plain otherwise.
+void ctl_Opaline_Form::ShowCloseButton(bool hover, bool pressed) {
+  CopyPictureIfChanged(!hover ? *ar1 : pressed ? *c1 : *h1, *r1);
+}
+
+// A review shows the looks the timer would: the deactivated set for an
+// inactive form, the active set otherwise, with the close button lit or
+// pressed as if the cursor rested on it. Focus and Enabled never change the
+// caption's look, so those reviews show the active set.
+void ctl_Opaline_Form::show_forced_look(ForcedLook look) {
+  switch (look) {
+    case ForcedLook::Inactive: ShowDeactivatedLook(); break;
+    case ForcedLook::Hover:
+    case ForcedLook::Pressed:
+      ShowActiveLook(true);
+      ShowCloseButton(true, look == ForcedLook::Pressed);
+      break;
+    case ForcedLook::Normal:
+    case ForcedLook::Focused:
+    case ForcedLook::Disabled: ShowActiveLook(false); break;
+  }
+}
+
 // Copies a whole look, one slice after the other, in the order given.
 void ctl_Opaline_Form::ShowLook(std::span<const PictureCopy> copies) {
   for (const auto& [source, target] : copies) CopyPictureIfChanged(*source, *target);

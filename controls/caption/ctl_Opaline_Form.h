@@ -49,6 +49,7 @@ class ctl_Opaline_Form : public UserControl {
   void ReadProperties(PropertyBag& bag) override;
   void WriteProperties(PropertyBag& bag) override;
   void UserControl_Resize() override;
+  void show_forced_look(ForcedLook look) override;
 
   // Controls can be placed on the caption control; neither it nor anything
   // of its own ever holds the keyboard focus.
@@ -60,6 +61,9 @@ class ctl_Opaline_Form : public UserControl {
   using PictureCopy = std::pair<const Image*, Image*>;
 
   // Looks (caption_looks.cpp)
+  void ShowActiveLook(bool keep_close_button);
+  void ShowDeactivatedLook();
+  void ShowCloseButton(bool hover, bool pressed);
   void ShowLook(std::span<const PictureCopy> copies);
   void CopyPictureIfChanged(const Image& source, Image& target);
 

@@ -11,16 +11,24 @@
 namespace okit {
 
 // The state picture for the enabled flag, the mouse-button state, the hover
-// flag and the value. A value other than the three known ones leaves the box
-// showing whatever it showed before.
+// flag and the value.
 void chk_Opaline_CheckBox::ShowStateImage(bool hover) {
+  ShowBoxLook(!m_Enabled      ? BoxLook::Disabled
+              : m_Button != 0 ? BoxLook::Pressed
+              : hover         ? BoxLook::Hover
+                              : BoxLook::Normal);
+}
+
+// The box in one look for the current value. A value other than the three
+// known ones leaves the box showing whatever it showed before.
+void chk_Opaline_CheckBox::ShowBoxLook(BoxLook look) {
   if (m_Value < chk_None || m_Value > chk_Inactive) return;
-  Image* const disabled[] = {e1.get(), e2.get(), e3.get()};
-  Image* const pressed[] = {c1.get(), c2.get(), c3.get()};
-  Image* const hovered[] = {a1.get(), a2.get(), a3.get()};
   Image* const normal[] = {d1.get(), d2.get(), d3.get()};
-  Image* const* look = !m_Enabled ? disabled : m_Button != 0 ? pressed : hover ? hovered : normal;
-  CopyPictureIfChanged(*look[m_Value], *v1);
+  Image* const hovered[] = {a1.get(), a2.get(), a3.get()};
+  Image* const pressed[] = {c1.get(), c2.get(), c3.get()};
+  Image* const disabled[] = {e1.get(), e2.get(), e3.get()};
+  Image* const* const looks[] = {normal, hovered, pressed, disabled};  // in BoxLook order
+  CopyPictureIfChanged(*looks[static_cast<int>(look)][m_Value], *v1);
 }
 
 void chk_Opaline_CheckBox::ApplyCaption() {
@@ -31,7 +39,10 @@ void chk_Opaline_CheckBox::ApplyCaption() {
 
 // Disabled wins over focused, focused over normal.
 void chk_Opaline_CheckBox::ApplyCaptionColor() {
-  const std::int32_t color = !m_Enabled ? m_DisabledColor : m_Focused ? m_FocusColor : m_ForeColor;
+  ShowCaptionColor(!m_Enabled ? m_DisabledColor : m_Focused ? m_FocusColor : m_ForeColor);
+}
+
+void chk_Opaline_CheckBox::ShowCaptionColor(std::int32_t color) {
   if (lbl_Caption->ForeColor() != color) lbl_Caption->put_ForeColor(color);
 }
 
@@ -80,6 +91,24 @@ void chk_Opaline_CheckBox::UserControl_Resize() {
   if (Height() < v1->Height()) put_Height(lbl_Caption->Height());
   ApplyAutoSize();
   ArrangeElements();
+}
+
+// A review shows each look as an enabled control would, for its current
+// value: focus changes only the caption colour, and the box of a disabled
+// control comes with the disabled caption colour. An inactive form keeps
+// whatever the box shows, as it does while the mouse moves over it.
+void chk_Opaline_CheckBox::show_forced_look(ForcedLook look) {
+  switch (look) {
+    case ForcedLook::Normal:
+    case ForcedLook::Focused: ShowBoxLook(BoxLook::Normal); break;
+    case ForcedLook::Hover: ShowBoxLook(BoxLook::Hover); break;
+    case ForcedLook::Pressed: ShowBoxLook(BoxLook::Pressed); break;
+    case ForcedLook::Disabled: ShowBoxLook(BoxLook::Disabled); break;
+    case ForcedLook::Inactive: return;
+  }
+  ShowCaptionColor(look == ForcedLook::Disabled  ? m_DisabledColor
+                   : look == ForcedLook::Focused ? m_FocusColor
+                                                 : m_ForeColor);
 }
 
 // Assigns the source's picture only when the bitmap handles differ, so

@@ -63,12 +63,16 @@ class chk_Opaline_CheckBox : public UserControl {
   void UserControl_GotFocus() override;
   void UserControl_ExitFocus() override;
   void UserControl_LostFocus() override;
+  void show_forced_look(ForcedLook look) override;
 
  private:
   // Looks and layout (checkbox_looks.cpp)
+  enum class BoxLook { Normal, Hover, Pressed, Disabled };
   void ShowStateImage(bool hover);
+  void ShowBoxLook(BoxLook look);
   void ApplyCaption();
   void ApplyCaptionColor();
+  void ShowCaptionColor(std::int32_t color);
   void ApplyBackColor();
   void ApplyAutoSize();
   void ArrangeElements();

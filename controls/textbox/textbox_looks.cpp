@@ -45,10 +45,11 @@ void txt_Opaline_opal::UserControl_Resize() {
 
 void txt_Opaline_opal::UserControl_Show() { SetEnabledLook(); }
 
+void txt_Opaline_opal::SetEnabledLook() { ShowLook(get_Enabled()); }
+
 // The normal or the disabled skin, and a field background that blends into
 // it. The field's text colour stays whatever ForeColor says.
-void txt_Opaline_opal::SetEnabledLook() {
-  const bool enabled = get_Enabled();
+void txt_Opaline_opal::ShowLook(bool enabled) {
   resume_next([&] { CopyPictureIfChanged(enabled ? *d1 : *a1, *v1); });
   resume_next([&] { CopyPictureIfChanged(enabled ? *d2 : *a2, *v2); });
   resume_next([&] { CopyPictureIfChanged(enabled ? *d3 : *a3, *v3); });
@@ -57,6 +58,10 @@ void txt_Opaline_opal::SetEnabledLook() {
     if (txt_text->BackColor() != background) txt_text->put_BackColor(background);
   });
 }
+
+// The frame has only the normal and the disabled skin; every look but the
+// disabled one is the normal skin.
+void txt_Opaline_opal::show_forced_look(ForcedLook look) { ShowLook(look != ForcedLook::Disabled); }
 
 // Assigns the source's picture only when the bitmap handles differ, so
 // running the look routine again in the same state assigns nothing. This

@@ -52,10 +52,12 @@ class txt_Opaline_opal : public UserControl {
   void WriteProperties(PropertyBag& bag) override;
   void UserControl_Resize() override;
   void UserControl_Show() override;
+  void show_forced_look(ForcedLook look) override;
 
  private:
   // Looks (textbox_looks.cpp)
   void SetEnabledLook();
+  void ShowLook(bool enabled);
   void CopyPictureIfChanged(Image& source, Image& target);
 
   void connect_handlers();

@@ -1,0 +1,137 @@
+#include "backend/sdl/sdl_backend.h"
+
+#include <chrono>
+#include <cmath>
+
+#include "backend/sdl/sdl_clipboard.h"
+#include "backend/sdl/sdl_keys.h"
+#include "host/elements/clipboard.h"
+
+namespace okit {
+
+double real_milliseconds() {
+  using namespace std::chrono;
+  return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+SdlBackend::SdlBackend(Desktop& desktop, int scale)
+    : desktop_(desktop), windows_(scale), clock_offset_(desktop.now() - real_milliseconds()) {
+  desktop_.set_move_loop([this](Element& window) { move_loop(window); });
+  install_clipboard(std::make_unique<SdlClipboard>());
+}
+
+SdlBackend::~SdlBackend() {
+  desktop_.set_move_loop(nullptr);
+  install_clipboard(nullptr);
+}
+
+void SdlBackend::run() {
+  windows_.update(desktop_);
+  while (!desktop_.forms().empty()) {
+    wait_and_handle_events();
+    desktop_.do_events();
+    windows_.update(desktop_);
+  }
+}
+
+// Sleeps in SDL until an event arrives or the next timer is due, then handles
+// everything that is waiting. Timers at the same due time wake the loop once.
+void SdlBackend::wait_and_handle_events() {
+  SDL_Event event;
+  const int wait = milliseconds_until_due();
+  const bool got = wait < 0 ? SDL_WaitEvent(&event) == 1 : SDL_WaitEventTimeout(&event, wait) == 1;
+  if (got) {
+    handle(event);
+    while (SDL_PollEvent(&event)) handle(event);
+  }
+  // Focus that left one of our windows without reaching another went to
+  // another application.
+  if (focus_left_application_) {
+    focus_left_application_ = false;
+    if (!SDL_GetKeyboardFocus() || !windows_.form_of(SDL_GetWindowID(SDL_GetKeyboardFocus())))
+      desktop_.activate(nullptr);
+  }
+  advance_clock();
+}
+
+// -1 to wait for input alone; otherwise whole milliseconds, rounded up so
+// that the loop never wakes before the timer is due.
+int SdlBackend::milliseconds_until_due() const {
+  const double due = desktop_.timers().next_due();
+  if (due < 0) return -1;
+  const double left = due - (real_milliseconds() + clock_offset_);
+  return left <= 0 ? 0 : static_cast<int>(std::ceil(left));
+}
+
+void SdlBackend::advance_clock() {
+  const double now = real_milliseconds() + clock_offset_;
+  const double due = desktop_.timers().next_due();
+  // Timers that poll the cursor must see where it is even when it left our
+  // windows, which send no motion from outside.
+  if (due >= 0 && due <= now) update_cursor_from_system();
+  if (now > desktop_.now()) desktop_.advance(now - desktop_.now());
+}
+
+// Inside our windows the motion events place the cursor, and a silent update
+// would make the desktop miss the move they deliver.
+void SdlBackend::update_cursor_from_system() {
+  if (dragging_ || SDL_GetMouseFocus()) return;
+  int x = 0, y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  const int scale = windows_.scale();
+  desktop_.set_cursor({static_cast<std::int32_t>(std::floor(static_cast<double>(x) / scale)),
+                       static_cast<std::int32_t>(std::floor(static_cast<double>(y) / scale))});
+}
+
+void SdlBackend::handle(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      // The session ends or the process was asked to stop: every form goes.
+      for (const auto& form : std::vector(desktop_.forms())) desktop_.unload(*form);
+      break;
+    case SDL_WINDOWEVENT:
+      handle_window_event(event.window);
+      break;
+    case SDL_MOUSEMOTION:
+      handle_mouse_motion(event.motion);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      handle_mouse_button(event.button);
+      break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      handle_key(event.key);
+      break;
+    case SDL_TEXTINPUT:
+      if (windows_.form_of(event.text.windowID) && !(SDL_GetModState() & KMOD_LALT))
+        for (std::int16_t ch : typed_characters(event.text.text)) desktop_.key_press(ch);
+      break;
+    default:
+      break;
+  }
+}
+
+void SdlBackend::handle_window_event(const SDL_WindowEvent& event) {
+  Form* form = windows_.form_of(event.windowID);
+  if (!form) return;
+  switch (event.event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      focus_left_application_ = false;
+      desktop_.activate(form);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      focus_left_application_ = true;
+      break;
+    case SDL_WINDOWEVENT_CLOSE:
+      desktop_.unload(*form);
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+      windows_.exposed(event.windowID);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace okit

@@ -1,0 +1,53 @@
+#pragma once
+// The SDL backend: runs the desktop with real windows. Its loop sleeps until
+// input arrives or the next timer falls due, turns SDL's events into the
+// desktop's mouse, keyboard and activation messages, advances the desktop's
+// clock by the real time that passed, and shows what the forms repainted.
+// It also gives the desktop a move loop that drags real windows and the
+// process the system clipboard.
+
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "backend/sdl/sdl_windows.h"
+#include "host/desktop.h"
+
+namespace okit {
+
+class SdlBackend {
+ public:
+  // SDL's video subsystem must be initialised.
+  SdlBackend(Desktop& desktop, int scale);
+  ~SdlBackend();
+  SdlBackend(const SdlBackend&) = delete;
+  SdlBackend& operator=(const SdlBackend&) = delete;
+
+  // Runs until no form is left.
+  void run();
+
+ private:
+  void wait_and_handle_events();
+  int milliseconds_until_due() const;
+  void advance_clock();
+  void update_cursor_from_system();
+  void handle(const SDL_Event& event);
+  void handle_window_event(const SDL_WindowEvent& event);
+  void handle_mouse_motion(const SDL_MouseMotionEvent& event);
+  void handle_mouse_button(const SDL_MouseButtonEvent& event);
+  void handle_key(const SDL_KeyboardEvent& event);
+  void give_focus_to_clicked_window(Form& form);
+  Point screen_point(Form& form, int x, int y) const;
+  void move_loop(Element& window);
+
+  Desktop& desktop_;
+  FormWindows windows_;
+  double clock_offset_;  // desktop time minus real time, in ms
+  bool focus_left_application_ = false;
+  bool dragging_ = false;
+};
+
+// The real time in milliseconds, from a steady clock.
+double real_milliseconds();
+
+}  // namespace okit

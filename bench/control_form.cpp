@@ -1,0 +1,66 @@
+// Builds benchmark forms the way a designer places controls.
+
+#include "bench/control_form.h"
+
+#include "host/elements/image.h"
+#include "host/paint/compositor.h"
+#include "host/picture.h"
+#include "host/user_control.h"
+#include "library/class_registry.h"
+
+namespace okit::bench {
+
+std::shared_ptr<Form> create_active_form(std::string name, int width_px, int height_px) {
+  auto& desktop = Desktop::current();
+  auto form = desktop.create_form(std::move(name));
+  form->place_twips(100 * kTwipsPerPixel, 100 * kTwipsPerPixel, width_px * kTwipsPerPixel,
+                    height_px * kTwipsPerPixel);
+  desktop.activate(form.get());
+  compositor().compose(*form);
+  return form;
+}
+
+std::shared_ptr<Element> place_control(Form& form, std::string_view class_name, std::string name, Point at,
+                                       int width_px, int height_px) {
+  auto control = class_registry().create(class_name);
+  control->set_name(std::move(name));
+  control->set_role(ElementRole::Control);
+  control->put_TabIndex(form.next_tab_index());
+  form.add_child(control);
+  control->place_twips(at.x * kTwipsPerPixel, at.y * kTwipsPerPixel, control->width_twips(),
+                       control->height_twips());
+  control->set_sink(&Desktop::current());
+  auto* surface = dynamic_cast<UserControl*>(control.get());
+  if (surface) surface->InitProperties();
+  if (width_px > 0 && height_px > 0)
+    control->set_bounds_twips(control->left_twips(), control->top_twips(), width_px * kTwipsPerPixel,
+                              height_px * kTwipsPerPixel);
+  else
+    control->notify_resized();
+  if (surface) surface->show();
+  return control;
+}
+
+Rect client_rect(const Element& control) {
+  const int left = static_cast<int>(control.left_twips()) / kTwipsPerPixel;
+  const int top = static_cast<int>(control.top_twips()) / kTwipsPerPixel;
+  return {left, top, left + static_cast<int>(control.width_twips()) / kTwipsPerPixel,
+          top + static_cast<int>(control.height_twips()) / kTwipsPerPixel};
+}
+
+std::int64_t area(Rect r) { return static_cast<std::int64_t>(r.width()) * r.height(); }
+
+std::shared_ptr<Element> find_descendant(const Element& control, std::string_view name) {
+  if (auto child = control.find_child(name)) return child;
+  for (const auto& child : control.children())
+    if (auto found = find_descendant(*child, name)) return found;
+  return nullptr;
+}
+
+std::string shown_picture(const Element& control, std::string_view image_name) {
+  auto image = std::dynamic_pointer_cast<Image>(find_descendant(control, image_name));
+  if (!image || !image->picture()) return {};
+  return image->picture()->source_name();
+}
+
+}  // namespace okit::bench
