@@ -43,6 +43,15 @@ void copy_area(const FrameBuffer& frame, const Rect& area, SDL_Surface& surface,
                     dst, surface.pitch);
 }
 
+// Without shared memory, X11 sends each updated rectangle as one request, and
+// the server refuses requests beyond a few megabytes: a large window updated
+// in one piece would stay black. Bands of at most a megabyte stay well below.
+void add_in_bands(const SDL_Rect& r, std::vector<SDL_Rect>& out) {
+  constexpr int kMaxBandBytes = 1 << 20;
+  const int rows = std::max(1, kMaxBandBytes / (std::max(1, r.w) * 4));
+  for (int top = r.y; top < r.y + r.h; top += rows) out.push_back({r.x, top, r.w, std::min(rows, r.y + r.h - top)});
+}
+
 }  // namespace
 
 FormWindows::~FormWindows() {
@@ -148,7 +157,7 @@ void FormWindows::present(FormWindow& shown, Form& form) {
     const Rect clipped = intersect(area, fits);
     if (is_empty(clipped)) continue;
     copy_area(*frame, clipped, *surface, scale_);
-    updated.push_back(scaled(clipped, scale_));
+    add_in_bands(scaled(clipped, scale_), updated);
   }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
   shown.show_all = false;

@@ -1,5 +1,7 @@
 #include "host/paint/canvas.h"
 
+#include <cstring>
+
 #include <cstdlib>
 #include <vector>
 
@@ -66,6 +68,12 @@ void Canvas::copy_in(const std::uint32_t* pixels, int width, int height, int str
   const Rect r = intersect(placed, clip_);
   if (is_empty(r)) return;
   const std::uint32_t* source = pixels + static_cast<std::size_t>(r.top - placed.top) * stride + (r.left - placed.left);
+  // Whole rows between buffers of the same layout are one block: a single
+  // copy saves the start-up cost of one copy per row.
+  if (!key && r.width() == width && stride == target_->stride() && r.left == 0 && width == target_->width()) {
+    std::memcpy(target_->row(r.top), source, static_cast<std::size_t>(stride) * r.height() * sizeof(std::uint32_t));
+    return;
+  }
   for (int y = r.top; y < r.bottom; ++y, source += stride) {
     if (key)
       pixel_loops::copy_span_keyed(target_->row(y) + r.left, source, r.width(), *key);
