@@ -89,10 +89,7 @@ int check_form_file(const std::string& path, std::ostream& out, std::ostream& er
     err << doc.error().to_string() << '\n';
     return 2;
   }
-  auto& desktop = Desktop::current();
-  SilentApplication silent;
-  desktop.reset();
-  desktop.set_application(&silent);
+  QuietDesktop quiet;
   std::vector<UnreadKey> unread;
   auto loaded = load_form(*doc, path, &unread);
   int status = 2;
@@ -113,8 +110,6 @@ int check_form_file(const std::string& path, std::ostream& out, std::ostream& er
     checker.check_tab_order(form, doc->form.line);
     status = checker.warnings() == 0 ? 0 : 1;
   }
-  desktop.reset();
-  desktop.set_application(nullptr);
   return status;
 }
 

@@ -45,10 +45,7 @@ int render_form(const std::string& form_path, const std::string& png_path, const
     err << doc.error().to_string() << '\n';
     return 2;
   }
-  auto& desktop = Desktop::current();
-  SilentApplication silent;
-  desktop.reset();
-  desktop.set_application(&silent);
+  QuietDesktop quiet;
   int status = 0;
   if (auto form = load_form(*doc, form_path); !form) {
     err << form.error().to_string() << '\n';
@@ -66,8 +63,6 @@ int render_form(const std::string& form_path, const std::string& png_path, const
       status = 2;
     }
   }
-  desktop.reset();
-  desktop.set_application(nullptr);
   return status;
 }
 

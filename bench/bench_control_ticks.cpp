@@ -10,7 +10,7 @@
 
 #include "bench/alloc_counter.h"
 #include "bench/control_form.h"
-#include "bench/desktop_session.h"
+#include "app/silent_application.h"
 #include "host/elements/timer.h"
 #include "host/paint/compositor.h"
 
@@ -39,7 +39,7 @@ double repainted_pixels_per_tick(Form& form) {
 }
 
 void run_steady_ticks(benchmark::State& state, const SteadyCase& c) {
-  DesktopSession session;
+  QuietDesktop session;
   auto& desktop = Desktop::current();
   auto form = create_active_form("TickForm", 400, 300);
   auto control = place_control(*form, c.class_name, "Control1", {20, 20});

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "bench/alloc_counter.h"
-#include "bench/desktop_session.h"
+#include "app/silent_application.h"
 #include "host/form_file.h"
 #include "host/form_loader.h"
 
@@ -85,7 +85,7 @@ void measure_per_control(benchmark::State& state, Timed timed, Untimed untimed) 
 void unload(std::shared_ptr<Form>& form) { Desktop::current().unload(*form); }
 
 void BM_LoadForm(benchmark::State& state) {
-  DesktopSession session;
+  QuietDesktop session;
   const std::string text = form_text(static_cast<int>(state.range(0)));
   measure_per_control(
       state,
@@ -109,7 +109,7 @@ void BM_LoadForm_ParseOnly(benchmark::State& state) {
 BENCHMARK(BM_LoadForm_ParseOnly)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadForm_BuildOnly(benchmark::State& state) {
-  DesktopSession session;
+  QuietDesktop session;
   const auto doc = parse_form(form_text(static_cast<int>(state.range(0))), "bench.frm");
   if (!doc) {
     state.SkipWithError(doc.error().to_string().c_str());

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "bench/control_form.h"
-#include "bench/desktop_session.h"
+#include "app/silent_application.h"
 #include "host/paint/compositor.h"
 
 namespace okit::bench {
@@ -31,7 +31,7 @@ void report(benchmark::State& state, const SwapPixels& pixels, std::int64_t chan
 }
 
 void BM_LookChange_ButtonHoverToPressed(benchmark::State& state) {
-  DesktopSession session;
+  QuietDesktop session;
   auto& desktop = Desktop::current();
   auto form = create_active_form("PressForm", 400, 300);
   auto button = place_control(*form, "cmd_Opaline_Button", "Button1", {20, 20});
@@ -73,7 +73,7 @@ std::int64_t frame_slices_area(const Element& caption) {
 }
 
 void BM_LookChange_CaptionActivation(benchmark::State& state) {
-  DesktopSession session;
+  QuietDesktop session;
   auto& desktop = Desktop::current();
   auto form = create_active_form("CaptionForm", 400, 300);
   auto caption = place_control(*form, "ctl_Opaline_Form", "Caption1", {0, 0}, 400, 300);

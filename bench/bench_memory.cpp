@@ -19,7 +19,7 @@
 #include <string>
 
 #include "bench/control_form.h"
-#include "bench/desktop_session.h"
+#include "app/silent_application.h"
 #include "host/form_file.h"
 #include "host/form_loader.h"
 #include "host/paint/compositor.h"
@@ -69,7 +69,7 @@ void place_buttons(int count) {
 
 int run_probe(const std::string& probe) {
   try {
-    DesktopSession session;
+    QuietDesktop session;
     if (probe == "gallery")
       load_gallery();
     else if (probe.rfind("buttons:", 0) == 0)

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "bench/alloc_counter.h"
-#include "bench/desktop_session.h"
+#include "app/silent_application.h"
 #include "host/elements/timer.h"
 #include "host/user_control.h"
 #include "window_services/mod_ActiveWindow.h"
@@ -56,7 +56,7 @@ class SteadyLookControl : public UserControl {
 constexpr double kTimerPeriodMs = 10;
 
 void BM_SteadyTimerTick(benchmark::State& state) {
-  DesktopSession session;
+  QuietDesktop session;
   auto& desktop = Desktop::current();
   auto form = desktop.create_form("TickForm");
   auto control = std::make_shared<SteadyLookControl>("Steady1");
