@@ -129,7 +129,7 @@ TEST(PaintLine, DrawsBetweenItsEndPointsInTheContainersUnits) {
   line->put_X1(5), line->put_Y1(7), line->put_X2(2), line->put_Y2(10);
   Compositor compositor;
   EXPECT_EQ(ascii(composed(compositor, *form), {2 + 2, 1 + 7, 2 + 6, 1 + 11}, 0xC0C0C0),
-            (std::vector<std::string>{"...#", "..#.", ".#..", "#..."}));
+            (std::vector<std::string>{"...#", "..#.", ".#..", "...."}));
 }
 
 TEST(PaintTextBox, SunkenOrFlatBorderTextInsideAndTheSelectionWhenFocused) {

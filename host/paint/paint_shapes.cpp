@@ -26,15 +26,11 @@ void Shape::paint(Canvas& canvas) const {
   for (int ring = 0; ring < border_width_; ++ring) canvas.frame_rect(inset(box, ring), border);
 }
 
-// A line element covers both its end points (the canvas's lines leave out
-// the last one), so two lines that meet at a corner close it.
 void Line::paint(Canvas& canvas) const {
   const Rect placed = paint_rect();
-  const Point from{start_pixel().x - placed.left, start_pixel().y - placed.top};
-  const Point to{end_pixel().x - placed.left, end_pixel().y - placed.top};
-  const std::uint32_t colour = resolve_color(border_color_);
-  canvas.line(from, to, colour);
-  canvas.fill_rect({to.x, to.y, to.x + 1, to.y + 1}, colour);
+  const Point from = start_pixel(), to = end_pixel();
+  canvas.line({from.x - placed.left, from.y - placed.top}, {to.x - placed.left, to.y - placed.top},
+              resolve_color(border_color_));
 }
 
 }  // namespace okit
