@@ -13,10 +13,6 @@
 
 namespace okit {
 
-struct FontSpec {
-  bool bold = false;
-};
-
 class Font {
  public:
   // Opens the face at `path`, or a fallback when that face is not usable; it
@@ -38,7 +34,6 @@ class Font {
   // The width in pixels of UTF-8 text on one line. Bold adds one pixel per
   // glyph and one more per non-empty string for the last glyph's overhang.
   int text_width(std::string_view utf8, bool bold) const;
-  int text_width(std::string_view utf8, const FontSpec& spec) const { return text_width(utf8, spec.bold); }
 
   // Draws UTF-8 text into an 8-bit coverage mask (one byte per pixel; drawn
   // pixels become 255, others are left alone) with the pen starting at

@@ -90,7 +90,7 @@ TEST(Font, WidthsMatchTheClassicLabelSizes) {
   for (const auto& [text, width] : regular) EXPECT_EQ(font->text_width(text, false), width) << text;
   EXPECT_EQ(font->text_width("Caption1", true), 51);
   EXPECT_EQ(font->text_width("Form1", true), 35);
-  EXPECT_EQ(font->text_width("Form1", FontSpec{.bold = true}), 35);
+  EXPECT_EQ(font->text_width("Form1", true), 35);
   // No glyphs, no overhang either.
   EXPECT_EQ(font->text_width("", false), 0);
   EXPECT_EQ(font->text_width("", true), 0);
