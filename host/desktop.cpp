@@ -21,7 +21,7 @@ void Desktop::reset() {
   forms_.clear();
   activation_history_.clear();
   active_.reset();
-  cursor_ = {};
+  set_cursor({});
   buttons_ = 0;
   capture_.reset();
   last_press_ = {};
@@ -55,7 +55,7 @@ void Desktop::unload(Form& form) {
   if (Element* held = capture(); held && held->form() == &form) capture_.reset();
   form.destroy();
   if (!was_active) return;
-  active_.reset();
+  set_active(nullptr);
   // The window that was active before this one takes over, as when a
   // top-level window closes.
   while (!activation_history_.empty()) {
@@ -68,10 +68,19 @@ void Desktop::unload(Form& form) {
   }
 }
 
+// Every control's timer asks this on every tick, so it only reads: expired()
+// takes no reference, where lock() would update the count twice.
 Form* Desktop::active_form() const {
-  auto locked = active_.lock();
-  auto* form = static_cast<Form*>(locked.get());
-  return form && form->alive() ? form : nullptr;
+  if (active_.expired()) return nullptr;
+  return active_form_->alive() ? active_form_ : nullptr;
+}
+
+void Desktop::set_active(Form* form) {
+  active_form_ = form;
+  if (form)
+    active_ = form->weak_from_this();
+  else
+    active_.reset();
 }
 
 std::int32_t Desktop::active_window() const {
@@ -86,12 +95,8 @@ void Desktop::activate(Form* form) {
     std::erase_if(activation_history_, [&](const auto& w) { return w.lock().get() == old; });
     activation_history_.push_back(old->weak_from_this());
   }
-  if (form) {
-    active_ = form->weak_from_this();
-    std::erase_if(activation_history_, [&](const auto& w) { return w.lock().get() == form; });
-  } else {
-    active_.reset();
-  }
+  set_active(form);
+  if (form) std::erase_if(activation_history_, [&](const auto& w) { return w.lock().get() == form; });
   // The focused elements of both forms gain or lose the keyboard with them.
   for (Form* changed : {old, form})
     if (Element* focus = changed ? changed->focused() : nullptr) focus->keyboard_focus_changed();
@@ -147,8 +152,12 @@ void Desktop::advance(double ms) {
 
 // ---- Events ----------------------------------------------------------------------
 
+// The application's handlers may unload the control's form while the
+// application still reads the control.
 void Desktop::element_event(Element& source, std::string_view event, std::span<Value> args) {
-  if (app_) app_->control_event(source, event, args);
+  if (!app_) return;
+  auto source_until_return = source.keep_alive();
+  app_->control_event(source, event, args);
 }
 
 void Desktop::report(const RuntimeError& error) {

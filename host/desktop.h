@@ -70,7 +70,7 @@ class Desktop : public EventSink {
   Point cursor() const { return cursor_; }
   // Sets the cursor without delivering anything (backends whose cursor the
   // system moves, and the move loop).
-  void set_cursor(Point p) { cursor_ = p; }
+  void set_cursor(Point p);
   std::int16_t buttons_held() const { return buttons_; }
   void mouse_move(Point p, std::int16_t shift = 0);
   void mouse_down(std::int16_t button, std::int16_t shift = 0);
@@ -123,10 +123,14 @@ class Desktop : public EventSink {
  private:
   void deliver_mouse(Element& target, std::string_view event, std::int16_t button, std::int16_t shift);
   void change_focus(Form& form, Element* target);
+  void set_active(Form* form);
 
   std::vector<std::shared_ptr<Form>> forms_;
   std::vector<std::weak_ptr<Dispatch>> activation_history_;
+  // The active form, held weakly; the plain pointer saves taking a reference
+  // to read it.
   std::weak_ptr<Dispatch> active_;
+  Form* active_form_ = nullptr;
   ApplicationEvents* app_ = nullptr;
 
   Point cursor_;

@@ -71,6 +71,14 @@ const EventInfo* ClassInfo::find_event(std::string_view wanted) const {
                        [wanted](const EventInfo& e) { return equals_ignore_case(e.name, wanted); });
 }
 
+std::shared_ptr<Dispatch> Dispatch::keep_alive() {
+  try {
+    return shared_from_this();
+  } catch (const std::bad_weak_ptr&) {
+    return nullptr;  // not yet, or no longer, owned
+  }
+}
+
 Value Dispatch::get_property(std::string_view name) { return read(*this, member_named(class_info(), name)); }
 
 void Dispatch::put_property(std::string_view name, const Value& value) {

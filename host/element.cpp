@@ -5,6 +5,7 @@
 
 #include "host/desktop.h"
 #include "host/form.h"
+#include "host/layout_epoch.h"
 #include "host/user_control.h"
 #include "host/window_table.h"
 
@@ -24,6 +25,7 @@ void Element::take_window() {
 
 void Element::add_child(std::shared_ptr<Element> child) {
   child->parent_ = this;
+  LayoutEpoch::advance();
   children_.push_back(std::move(child));
   children_.back()->invalidate();
 }
@@ -69,6 +71,7 @@ void Element::destroy() {
     auto& siblings = parent_->children_;
     std::erase_if(siblings, [this](const auto& e) { return e.get() == this; });
     parent_ = nullptr;
+    LayoutEpoch::advance();
   }
   end_life();
 }
@@ -103,6 +106,7 @@ void Element::place_twips(double left, double top, double width, double height) 
   top_ = top;
   width_ = width;
   height_ = height;
+  LayoutEpoch::advance();
   if (marks) invalidate();
 }
 
@@ -215,9 +219,10 @@ void Element::key_up(std::int16_t& key_code, std::int16_t& shift) {
   shift = args[1].to_integer();
 }
 
+// Holds nothing alive itself: every timer tick raises an event, and a sink
+// that still needs the source after running handlers takes its own hold.
 void Element::raise(std::string_view event, std::span<Value> args) {
   if (!alive_ || !sink_) return;
-  auto alive_until_return = keep_alive();
   sink_->element_event(*this, event, args);
 }
 

@@ -27,6 +27,8 @@ class UserControl;
 // Receives the events an element raises. Child elements of a control report
 // to the control (its `child_MouseDown` handlers); controls on a form report
 // to the application.
+// The source is passed by reference and is not held: a sink that reads it
+// after running handlers, which may destroy it, holds it first.
 class EventSink {
  public:
   virtual ~EventSink() = default;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "host/desktop.h"
+#include "host/layout_epoch.h"
 #include "host/user_control.h"
 
 namespace okit {
@@ -64,9 +65,15 @@ void Desktop::deliver_mouse(Element& target, std::string_view event, std::int16_
   target.mouse_input(event, args);
 }
 
-void Desktop::mouse_move(Point p, std::int16_t shift) {
+void Desktop::set_cursor(Point p) {
   if (p == cursor_) return;
   cursor_ = p;
+  LayoutEpoch::advance();
+}
+
+void Desktop::mouse_move(Point p, std::int16_t shift) {
+  if (p == cursor_) return;
+  set_cursor(p);
   Element* target = capture();
   if (!target) target = element_at(p);
   if (target) deliver_mouse(*target, "MouseMove", buttons_, shift);

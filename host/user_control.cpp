@@ -7,6 +7,7 @@
 #include "host/elements/picture_box.h"
 #include "host/font.h"
 #include "host/form.h"
+#include "host/layout_epoch.h"
 #include "host/paint/canvas.h"
 
 namespace okit {
@@ -71,6 +72,13 @@ double UserControl::ScaleY(double value, std::int16_t from_mode, std::int16_t to
 }
 
 Element* UserControl::Parent() const { return form(); }
+
+// Child positions are stored in twips, but every answer read in the surface's
+// units changes with the mode.
+void UserControl::put_ScaleMode(std::int16_t v) {
+  scale_mode_ = scale_mode_from(v);
+  LayoutEpoch::advance();
+}
 
 // Cls only takes away printed text: the surface is filled with BackColor
 // anyway, so only the text's pixels change.

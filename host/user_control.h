@@ -55,7 +55,7 @@ class UserControl : public Element, public EventSink {
   // ---- Surface members ----------------------------------------------------
   ScaleMode child_scale_mode() const override { return scale_mode_; }
   std::int16_t get_ScaleMode() const { return static_cast<std::int16_t>(scale_mode_); }
-  void put_ScaleMode(std::int16_t v) { scale_mode_ = scale_mode_from(v); }
+  void put_ScaleMode(std::int16_t v);
   float ScaleWidth() const;
   float ScaleHeight() const;
   double ScaleX(double value, std::int16_t from_mode, std::int16_t to_mode) const;

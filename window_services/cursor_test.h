@@ -6,7 +6,14 @@
 // rectangle includes its left column and top row and excludes its right
 // column and bottom row. The controls that poll the cursor each call it from
 // their own private IsCursorOver.
+//
+// The test runs on every tick of a control's timer, and nearly always nothing
+// it reads has changed since the last tick. Each control therefore keeps a
+// memo of its last answers, which stays good while the desktop's layout epoch
+// stands still (nothing moved, resized, changed scale or left the tree, and
+// the cursor kept its place).
 
+#include <array>
 #include <cstdint>
 
 namespace okit {
@@ -18,8 +25,26 @@ struct ScreenRect {
   std::int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// The last answers for up to two elements: a control tests at most two of its
+// own elements on one tick.
+class CursorTestMemo {
+ public:
+  struct Answer {
+    std::uint64_t epoch = 0;  // 0: nothing remembered
+    const Element* element = nullptr;
+    ScreenRect rect;
+    bool over = false;
+  };
+  const Answer* find(const Element& element, std::uint64_t epoch) const;
+  void remember(const Answer& answer);
+
+ private:
+  std::array<Answer, 2> answers_;
+  std::size_t next_ = 0;
+};
+
 // Throws RuntimeError: Overflow (6) when an edge does not fit 32 bits or left
 // or top is the smallest 32-bit integer; whatever reading a property raises.
-bool cursor_over_element(UserControl& surface, Element& element, ScreenRect& m_ScreenRect);
+bool cursor_over_element(UserControl& surface, Element& element, ScreenRect& m_ScreenRect, CursorTestMemo& memo);
 
 }  // namespace okit

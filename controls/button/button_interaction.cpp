@@ -114,7 +114,7 @@ void cmd_Opaline_Button::show_current_look(bool over) {
   // While its form is not the active window the button's look does not change.
   Element* parent = Parent();
   if (!parent) return;
-  const std::int32_t form_hwnd = parent->get_property("hwnd").to_long();
+  const std::int32_t form_hwnd = parent->hwnd();
   if (!mod_ActiveWindow::IsWindowActive(form_hwnd)) return;
   if (over && m_Button == 0)
     ShowLook(*h1, *h2, *h3, false);
@@ -127,6 +127,8 @@ void cmd_Opaline_Button::show_current_look(bool over) {
 }
 
 // The button's private cursor test over one of its own elements.
-bool cmd_Opaline_Button::IsCursorOver(Element& element) { return cursor_over_element(*this, element, m_ScreenRect); }
+bool cmd_Opaline_Button::IsCursorOver(Element& element) {
+  return cursor_over_element(*this, element, m_ScreenRect, cursor_memo_);
+}
 
 }  // namespace okit

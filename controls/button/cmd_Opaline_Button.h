@@ -53,9 +53,12 @@ class cmd_Opaline_Button : public UserControl {
   // Looks (button_looks.cpp)
   void LayoutButton();
   void PlaceCaption(bool pressed);
+  Point caption_place(bool pressed) const;
   void ApplyEnabledLook();
   void UpdateCaption();
   void ShowLook(Image& left, Image& middle, Image& right, bool pressed);
+  bool look_shown(const Image& left, const Image& middle, const Image& right, bool pressed);
+  bool caption_in_place(bool pressed);
   void CopyPictureIfChanged(Image& source, Image& target);
 
   // Interaction (button_interaction.cpp)
@@ -71,6 +74,13 @@ class cmd_Opaline_Button : public UserControl {
 
   // Member fields, in the order the class keeps them.
   ScreenRect m_ScreenRect;
+  CursorTestMemo cursor_memo_;
+  // The layout epoch at which the caption was last found in place, and for
+  // which look: until anything moves, it is still there.
+  struct CaptionCheck {
+    std::uint64_t epoch = 0;
+    bool pressed = false;
+  } caption_checked_;
   std::int16_t m_Button = 0;
   bool m_Focused = false;
   std::string m_Caption;

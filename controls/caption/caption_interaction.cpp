@@ -49,21 +49,20 @@ void ctl_Opaline_Form::Timer1_Timer() {
     hover = IsCursorOver(*cmd_click);
   } catch (const RuntimeError&) {
   }
-  const auto parent_active = [this] {
-    try {
-      return mod_ActiveWindow::IsWindowActive(ParentHwnd());
-    } catch (const RuntimeError&) {
-      return false;
-    }
-  };
+  // Nothing below pumps messages, so the activation read once holds for the
+  // whole tick.
+  bool parent_active = false;
+  try {
+    parent_active = mod_ActiveWindow::IsWindowActive(ParentHwnd());
+  } catch (const RuntimeError&) {
+  }
 
-  if (!parent_active())
+  if (!parent_active) {
     ShowDeactivatedLook();
-  else
-    ShowActiveLook(hover);
-
+    return;
+  }
+  ShowActiveLook(hover);
   // The close button lights only while the form is active.
-  if (!parent_active()) return;
   ShowCloseButton(hover, m_Button != 0);
 }
 
@@ -96,15 +95,17 @@ void ctl_Opaline_Form::cmd_move_MouseDown() {
     mod_MoveWindows::DragWindow(hwnd());
 }
 
-// The window handle of the form that holds the control, read by name as the
-// control reads any property of its parent.
+// The window handle of the form that holds the control. Every tick reads it,
+// so it is read directly rather than looked up by name.
 std::int32_t ctl_Opaline_Form::ParentHwnd() const {
   Element* parent = Parent();
   if (!parent) throw RuntimeError(err::ObjectRequired);
-  return parent->get_property("hwnd").to_long();
+  return parent->hwnd();
 }
 
 // The caption control's private cursor test over one of its own elements.
-bool ctl_Opaline_Form::IsCursorOver(Element& element) { return cursor_over_element(*this, element, m_ScreenRect); }
+bool ctl_Opaline_Form::IsCursorOver(Element& element) {
+  return cursor_over_element(*this, element, m_ScreenRect, cursor_memo_);
+}
 
 }  // namespace okit

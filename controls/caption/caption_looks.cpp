@@ -158,6 +158,7 @@ void ctl_Opaline_Form::ShowLook(std::span<const PictureCopy> copies) {
 // tick in a steady state assigns nothing and repaints nothing. This copy
 // does not pump messages afterwards.
 void ctl_Opaline_Form::CopyPictureIfChanged(const Image& source, Image& target) {
+  if (target.picture() == source.picture()) return;  // the same object: the same handle
   const auto handle = [](const Image& image) { return image.picture() ? image.picture()->Handle() : 0; };
   if (handle(target) == handle(source)) return;
   target.set_picture(source.picture());

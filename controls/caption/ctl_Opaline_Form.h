@@ -84,6 +84,7 @@ class ctl_Opaline_Form : public UserControl {
   bool m_DoMove = false;
   std::int16_t m_Button = 0;
   ScreenRect m_ScreenRect;
+  CursorTestMemo cursor_memo_;
 
   // Child elements from the design-time layout.
   std::shared_ptr<Timer> Timer1;

@@ -84,7 +84,7 @@ void chk_Opaline_CheckBox::tmr_hover_Timer() {
   try {
     Element* form = Parent();
     if (!form) return;
-    const std::int32_t form_hwnd = form->get_property("hwnd").to_long();
+    const std::int32_t form_hwnd = form->hwnd();
     // While its form is not the active window the box does not follow the mouse.
     if (mod_ActiveWindow::IsWindowActive(form_hwnd)) ShowStateImage(hover);
   } catch (const RuntimeError&) {
@@ -104,6 +104,8 @@ void chk_Opaline_CheckBox::set_focused(bool focused) {
 }
 
 // The check box's private cursor test over one of its own elements.
-bool chk_Opaline_CheckBox::IsCursorOver(Element& element) { return cursor_over_element(*this, element, m_ScreenRect); }
+bool chk_Opaline_CheckBox::IsCursorOver(Element& element) {
+  return cursor_over_element(*this, element, m_ScreenRect, cursor_memo_);
+}
 
 }  // namespace okit

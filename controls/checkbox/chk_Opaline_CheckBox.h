@@ -102,6 +102,7 @@ class chk_Opaline_CheckBox : public UserControl {
   std::int16_t m_Button = 0;
   bool m_Focused = false;
   ScreenRect m_ScreenRect;
+  CursorTestMemo cursor_memo_;
 
   // Child elements from the design-time layout.
   std::shared_ptr<Timer> tmr_hover;

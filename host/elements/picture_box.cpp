@@ -2,6 +2,7 @@
 
 #include "host/elements/property_checks.h"
 #include "host/elements/standard_events.h"
+#include "host/layout_epoch.h"
 
 namespace okit {
 
@@ -10,6 +11,11 @@ PictureBox::PictureBox(std::string name) : Element(std::move(name)) { take_windo
 void PictureBox::put_Align(std::int16_t v) {
   align_ = static_cast<Edge>(checked_range(v, 0, 4));
   if (parent()) align_to(*parent());
+}
+
+void PictureBox::put_ScaleMode(std::int16_t v) {
+  scale_mode_ = scale_mode_from(v);
+  LayoutEpoch::advance();
 }
 
 float PictureBox::ScaleWidth() const {

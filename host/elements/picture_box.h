@@ -21,7 +21,7 @@ class PictureBox : public Element {
   std::int16_t get_Align() const { return static_cast<std::int16_t>(align_); }
   void put_Align(std::int16_t v);
   std::int16_t get_ScaleMode() const { return static_cast<std::int16_t>(scale_mode_); }
-  void put_ScaleMode(std::int16_t v) { scale_mode_ = scale_mode_from(v); }
+  void put_ScaleMode(std::int16_t v);
   // The inner size in the box's own scale units.
   float ScaleWidth() const;
   float ScaleHeight() const;
