@@ -9,4 +9,4 @@ $SUDO apt-get install -y -q --no-install-recommends \
   cmake g++ make pkg-config \
   libfreetype-dev fonts-wine libpng-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  libsdl2-dev libpixman-1-dev xvfb xauth xdotool imagemagick
+  libsdl2-dev libx11-dev libpixman-1-dev xvfb xauth xdotool imagemagick

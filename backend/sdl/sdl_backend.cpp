@@ -34,14 +34,11 @@ void SdlBackend::run() {
   }
 }
 
-// Sleeps in SDL until an event arrives or the next timer is due, then handles
+// Sleeps until an event arrives or the next timer is due, then handles
 // everything that is waiting. Timers at the same due time wake the loop once.
 void SdlBackend::wait_and_handle_events() {
-  SDL_Event event;
-  const int wait = milliseconds_until_due();
-  const bool got = wait < 0 ? SDL_WaitEvent(&event) == 1 : SDL_WaitEventTimeout(&event, wait) == 1;
-  if (got) {
-    handle(event);
+  if (event_wait_.wait(windows_.any_window(), milliseconds_until_due())) {
+    SDL_Event event;
     while (SDL_PollEvent(&event)) handle(event);
   }
   // Focus that left one of our windows without reaching another went to

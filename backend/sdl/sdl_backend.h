@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+#include "backend/sdl/sdl_event_wait.h"
 #include "backend/sdl/sdl_windows.h"
 #include "host/desktop.h"
 
@@ -42,6 +43,7 @@ class SdlBackend {
 
   Desktop& desktop_;
   FormWindows windows_;
+  EventWait event_wait_;
   double clock_offset_;  // desktop time minus real time, in ms
   bool focus_left_application_ = false;
   bool dragging_ = false;

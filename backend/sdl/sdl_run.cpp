@@ -41,6 +41,11 @@ bool display_available() {
   // Windows must not pass a click to the control below before activating.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // Window surfaces stay plain images that take only the rectangles that
+  // changed. Backed by a texture, every update would draw and swap the whole
+  // window through OpenGL, in software on machines without a GPU. The
+  // environment variable SDL_FRAMEBUFFER_ACCELERATION still decides first.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   return SDL_Init(SDL_INIT_VIDEO) == 0;
 }
 

@@ -31,6 +31,7 @@ class FormWindows {
   // The display lost the window's contents: the next update shows all of it.
   void exposed(std::uint32_t window_id);
   bool empty() const { return windows_.empty(); }
+  SDL_Window* any_window() const { return windows_.empty() ? nullptr : windows_.front().window; }
 
  private:
   struct FormWindow {
