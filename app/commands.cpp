@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
+#include "api/application.h"
 #include "app/form_check.h"
 #include "app/render_command.h"
 #include "app/scenario_runner.h"
-#include "backend/sdl/sdl_run.h"
 #include "host/font.h"
 
 namespace okit {
@@ -49,11 +49,34 @@ int run_command(const std::vector<std::string>& args, std::ostream& out, std::os
     }
   }
   if (form_path.empty()) return usage(err);
-  if (const auto status = run_form_in_windows(form_path, scale, err)) return *status;
+
+  Application app;
+  app.on_error([&err](const RuntimeError& error) {
+    err << "okit: run-time error " << error.number() << ": " << error.what() << '\n';
+  });
+  std::shared_ptr<Form> form;
+  try {
+    form = Form::load(form_path);
+  } catch (const FormFileError& error) {
+    err << error.what() << '\n';
+    return 2;
+  }
+  // The caption control's close button asks to close its window. A program
+  // decides that for itself; okit, running a form alone, closes it.
+  app.on_any_event([](Element& control, std::string_view event, std::span<Value>) {
+    if (event == "CloseWindow" && control.form()) control.form()->Unload();
+  });
+  if (app.run(scale)) return 0;
+
   const std::string png_path = png_path_for(form_path);
-  const int status = render_form(form_path, png_path, "", 1, err);
-  if (status == 0) out << "okit: no display available; rendered " << png_path << '\n';
-  return status;
+  try {
+    app.render(*form, png_path);
+  } catch (const FormFileError& error) {
+    err << error.what() << '\n';
+    return 2;
+  }
+  out << "okit: no display available; rendered " << png_path << '\n';
+  return 0;
 }
 
 }  // namespace

@@ -54,10 +54,7 @@ int render_form(const std::string& form_path, const std::string& png_path, const
     if (look)
       for (Element* control : (*form)->controls())
         if (auto* surface = dynamic_cast<UserControl*>(control)) surface->show_forced_look(*look);
-    compositor().compose(**form);
-    const FrameBuffer* frame = compositor().frame(**form);
-    Expected<bool> written = frame ? write_png(png_path, *frame, frame->bounds(), scale)
-                                   : Expected<bool>(LoadError{form_path, 0, "the form has no area to render"});
+    Expected<bool> written = write_form_png(**form, png_path, scale);
     if (!written) {
       err << written.error().to_string() << '\n';
       status = 2;

@@ -3,6 +3,7 @@
 // names the file, the line and what was wrong. (std::expected arrives with
 // C++23; this keeps the library on C++20.)
 
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <variant>
@@ -17,6 +18,16 @@ struct LoadError {
   std::string to_string() const {
     return file + ":" + std::to_string(line) + ": " + message;
   }
+};
+
+// A LoadError thrown, for application code that loads with Form::load.
+class FormFileError : public std::runtime_error {
+ public:
+  explicit FormFileError(LoadError error) : std::runtime_error(error.to_string()), error_(std::move(error)) {}
+  const LoadError& error() const { return error_; }
+
+ private:
+  LoadError error_;
 };
 
 template <typename T>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/desktop.h"
 #include "host/user_control.h"
 
 namespace okit {
@@ -111,6 +112,15 @@ Element* focus_target(Element& control) {
   auto* surface = dynamic_cast<UserControl*>(&control);
   if (!surface || !surface->can_get_focus()) return nullptr;
   return surface->first_focusable_child();
+}
+
+std::shared_ptr<Form> Form::create(std::string name) { return Desktop::current().create_form(std::move(name)); }
+
+void Form::Unload() {
+  auto self = std::static_pointer_cast<Form>(shared_from_this());
+  Desktop::current().post([self] {
+    if (self->alive()) Desktop::current().unload(*self);
+  });
 }
 
 }  // namespace okit

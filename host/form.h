@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/element.h"
+#include "host/runtime_error.h"
 #include "host/paint/dirty_region.h"
 
 namespace okit {
@@ -17,6 +18,27 @@ class Form : public Element {
  public:
   explicit Form(std::string name);
   const ClassInfo& class_info() const override;
+
+  // ---- For application code ----------------------------------------------
+  // Reads a form file and loads it onto the desktop, shown and active.
+  // Throws FormFileError ("FILE:LINE: message") when the file cannot be read
+  // or does not load; a broken file loads nothing.
+  static std::shared_ptr<Form> load(const std::string& path);
+  // A new empty form on the desktop.
+  static std::shared_ptr<Form> create(std::string name);
+  // The control named `name` (case-insensitive, also inside containers) as
+  // its class. RuntimeError 424 when there is none, 13 when it is another.
+  template <typename T>
+  T& control(std::string_view name) const {
+    auto found = find_control(name);
+    if (!found) throw RuntimeError(err::ObjectRequired);
+    auto* typed = dynamic_cast<T*>(found.get());
+    if (!typed) throw RuntimeError(err::TypeMismatch);
+    return *typed;
+  }
+  // Removes the form from the desktop once the event being handled has
+  // finished: a handler may close its own form.
+  void Unload();
 
   const std::string& caption() const { return caption_; }
   void put_Caption(std::string v) { caption_ = std::move(v); }

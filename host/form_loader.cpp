@@ -217,4 +217,12 @@ Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::st
   return form;
 }
 
+std::shared_ptr<Form> Form::load(const std::string& path) {
+  auto doc = read_form_file(path);
+  if (!doc) throw FormFileError(doc.error());
+  auto form = load_form(*doc, path);
+  if (!form) throw FormFileError(form.error());
+  return *form;
+}
+
 }  // namespace okit

@@ -114,7 +114,25 @@ void UserControl::PropertyChanged(std::string_view property_name) {
   if (auto* app = Desktop::current().application()) app->property_changed(*this, property_name);
 }
 
-void UserControl::RaiseEvent(std::string_view event, std::span<Value> args) { raise(event, args); }
+// A handler may attach more handlers, or destroy the control, while it runs:
+// the loop goes by index, runs a copy of each handler, and stops when the
+// control is gone.
+void UserControl::RaiseEvent(std::string_view event, std::span<Value> args) {
+  if (!application_handlers_.empty()) {
+    auto alive_until_return = keep_alive();
+    for (std::size_t i = 0; i < application_handlers_.size() && alive(); ++i) {
+      if (!equals_ignore_case(application_handlers_[i].event, event)) continue;
+      auto handler = application_handlers_[i].handler;  // the vector may grow while it runs
+      handler(args);
+    }
+    if (!alive()) return;
+  }
+  raise(event, args);
+}
+
+void UserControl::on_event(std::string_view event, LateBoundHandler handler) {
+  application_handlers_.push_back({std::string(event), std::move(handler)});
+}
 
 Element* UserControl::first_focusable_child() {
   Element* best = nullptr;
@@ -149,7 +167,10 @@ void UserControl::on_resized() {
   UserControl_Resize();
 }
 
-void UserControl::on_destroy() { handlers_.clear(); }
+void UserControl::on_destroy() {
+  handlers_.clear();
+  application_handlers_.clear();
+}
 
 Dispatch& UserControl::surface() {
   if (!surface_) surface_ = std::make_unique<SurfaceDispatch>(*this);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "host/element.h"
+#include "host/typed_events.h"
 
 namespace okit {
 
@@ -89,8 +90,14 @@ class UserControl : public Element, public EventSink {
 
   // Tells the host a persisted property changed (marks the form modified).
   void PropertyChanged(std::string_view property_name);
-  // Raises one of the control's declared events to the application.
+  // Raises one of the control's declared events to the application: first
+  // to the handlers attached with on_event, in the order they were attached,
+  // then to the desktop's application sink. By-reference arguments pass
+  // through each in turn.
   void RaiseEvent(std::string_view event, std::span<Value> args = {});
+  // Attaches an application handler to one of the control's events (the
+  // controls' typed on_Click, on_MouseDown, ... call this).
+  void on_event(std::string_view event, LateBoundHandler handler);
 
   // ---- Focus and containment ---------------------------------------------
   // Controls that never take the focus (containers) say so here.
@@ -130,6 +137,11 @@ class UserControl : public Element, public EventSink {
     ChildHandler handler;
   };
   std::vector<HandlerEntry> handlers_;
+  struct ApplicationHandlerEntry {
+    std::string event;
+    LateBoundHandler handler;
+  };
+  std::vector<ApplicationHandlerEntry> application_handlers_;
   ScaleMode scale_mode_ = ScaleMode::Twips;
   std::int32_t back_color_ = static_cast<std::int32_t>(0x8000000F);
   std::int32_t fore_color_ = static_cast<std::int32_t>(0x80000012);

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "host/paint/compositor.h"
+
 namespace okit {
 
 namespace {
@@ -53,6 +55,13 @@ Expected<bool> write_png(const std::string& path, const FrameBuffer& frame, Rect
     return LoadError{path, 0, "cannot write the PNG file: " + ec.message()};
   }
   return true;
+}
+
+Expected<bool> write_form_png(Form& form, const std::string& path, int scale) {
+  compositor().compose(form);
+  const FrameBuffer* frame = compositor().frame(form);
+  if (!frame) return LoadError{path, 0, "form " + form.name() + " has no area to render"};
+  return write_png(path, *frame, frame->bounds(), scale);
 }
 
 Expected<RgbPixels> read_png(const std::string& path) {

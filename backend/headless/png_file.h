@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/expected.h"
+#include "host/form.h"
 #include "host/paint/frame_buffer.h"
 
 namespace okit {
@@ -22,6 +23,9 @@ struct RgbPixels {
 // (nearest neighbour, so bevels stay crisp). Writes to a temporary file and
 // renames it, so a failed write leaves an older file intact.
 Expected<bool> write_png(const std::string& path, const FrameBuffer& frame, Rect area, int scale = 1);
+
+// Composes the form and writes its whole frame.
+Expected<bool> write_form_png(Form& form, const std::string& path, int scale = 1);
 
 Expected<RgbPixels> read_png(const std::string& path);
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 
 #include "backend/sdl/sdl_clipboard.h"
 #include "backend/sdl/sdl_keys.h"
@@ -12,6 +13,23 @@ namespace okit {
 double real_milliseconds() {
   using namespace std::chrono;
   return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+SdlVideo::SdlVideo() {
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return;
+  // Windows must not pass a click to the control below before activating.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // Window surfaces stay plain images that take only the rectangles that
+  // changed. Backed by a texture, every update would draw and swap the whole
+  // window through OpenGL, in software on machines without a GPU. The
+  // environment variable SDL_FRAMEBUFFER_ACCELERATION still decides first.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  available_ = SDL_Init(SDL_INIT_VIDEO) == 0;
+}
+
+SdlVideo::~SdlVideo() {
+  if (available_) SDL_Quit();
 }
 
 SdlBackend::SdlBackend(Desktop& desktop, int scale)
@@ -32,6 +50,14 @@ void SdlBackend::run() {
     desktop_.do_events();
     windows_.update(desktop_);
   }
+}
+
+void SdlBackend::handle_pending() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) handle(event);
+  advance_clock();
+  desktop_.do_events();
+  windows_.update(desktop_);
 }
 
 // Sleeps until an event arrives or the next timer is due, then handles
@@ -80,7 +106,17 @@ void SdlBackend::update_cursor_from_system() {
                        static_cast<std::int32_t>(std::floor(static_cast<double>(y) / scale))});
 }
 
+// A run-time error raised by a handler while it takes input has no caller
+// here: the desktop reports it to the application, as for timers.
 void SdlBackend::handle(const SDL_Event& event) {
+  try {
+    dispatch(event);
+  } catch (const RuntimeError& error) {
+    desktop_.report(error);
+  }
+}
+
+void SdlBackend::dispatch(const SDL_Event& event) {
   switch (event.type) {
     case SDL_QUIT:
       // The session ends or the process was asked to stop: every form goes.

@@ -16,6 +16,20 @@
 
 namespace okit {
 
+// SDL's video subsystem, for as long as this lives. Without a display
+// `available()` is false and nothing else may be used.
+class SdlVideo {
+ public:
+  SdlVideo();
+  ~SdlVideo();
+  SdlVideo(const SdlVideo&) = delete;
+  SdlVideo& operator=(const SdlVideo&) = delete;
+  bool available() const { return available_; }
+
+ private:
+  bool available_ = false;
+};
+
 class SdlBackend {
  public:
   // SDL's video subsystem must be initialised.
@@ -26,6 +40,9 @@ class SdlBackend {
 
   // Runs until no form is left.
   void run();
+  // Handles what is waiting without sleeping: input that arrived, timers
+  // that are due, posted messages; then shows what changed.
+  void handle_pending();
 
  private:
   void wait_and_handle_events();
@@ -33,6 +50,7 @@ class SdlBackend {
   void advance_clock();
   void update_cursor_from_system();
   void handle(const SDL_Event& event);
+  void dispatch(const SDL_Event& event);
   void handle_window_event(const SDL_WindowEvent& event);
   void handle_mouse_motion(const SDL_MouseMotionEvent& event);
   void handle_mouse_button(const SDL_MouseButtonEvent& event);

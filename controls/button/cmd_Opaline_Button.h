@@ -19,7 +19,7 @@
 
 namespace okit {
 
-class cmd_Opaline_Button : public UserControl {
+class cmd_Opaline_Button : public UserControl, public MouseAndKeyEvents<cmd_Opaline_Button> {
  public:
   cmd_Opaline_Button();
   const ClassInfo& class_info() const override;
@@ -33,6 +33,11 @@ class cmd_Opaline_Button : public UserControl {
   void put_ForeColor(std::int32_t value);
   std::int32_t get_DeactivatedForeColor() const { return m_DeactivatedForeColor; }
   void put_DeactivatedForeColor(std::int32_t value);
+
+  // ---- Events, for application code (typed; see host/typed_events.h) ----
+  // Also those of MouseAndKeyEvents.
+  void on_Click(EventHandler handler) { on_event("Click", late_bound(std::move(handler))); }
+  void on_Resize(EventHandler handler) { on_event("Resize", late_bound(std::move(handler))); }
 
   // ---- Life ---------------------------------------------------------------
   void InitProperties() override;

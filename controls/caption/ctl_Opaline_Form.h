@@ -44,6 +44,9 @@ class ctl_Opaline_Form : public UserControl {
   std::string get_ReturnCaption() const { return cmd_label->Caption(); }
   void put_ReturnCaption(std::string value);
 
+  // ---- Events, for application code (typed; see host/typed_events.h) ----
+  void on_CloseWindow(EventHandler handler) { on_event("CloseWindow", late_bound(std::move(handler))); }
+
   // ---- Life ---------------------------------------------------------------
   void InitProperties() override;
   void ReadProperties(PropertyBag& bag) override;

@@ -26,7 +26,7 @@ namespace okit {
 // m_Pressed, the type of Value.
 enum m_Pressed : std::int32_t { chk_None = 0, chk_Checked = 1, chk_Inactive = 2 };
 
-class chk_Opaline_CheckBox : public UserControl {
+class chk_Opaline_CheckBox : public UserControl, public MouseAndKeyEvents<chk_Opaline_CheckBox> {
  public:
   chk_Opaline_CheckBox();
   const ClassInfo& class_info() const override;
@@ -53,6 +53,12 @@ class chk_Opaline_CheckBox : public UserControl {
   void put_Inactive(bool value);
   void put_Value(std::int32_t value);
   void put_ReturnValue(std::int32_t value);
+
+  // ---- Events, for application code (typed; see host/typed_events.h) ----
+  // Also those of MouseAndKeyEvents.
+  void on_Click(EventHandler handler) { on_event("Click", late_bound(std::move(handler))); }
+  void on_Change(EventHandler handler) { on_event("Change", late_bound(std::move(handler))); }
+  void on_Resize(EventHandler handler) { on_event("Resize", late_bound(std::move(handler))); }
 
   // ---- Life ---------------------------------------------------------------
   void InitProperties() override;

@@ -17,7 +17,7 @@
 
 namespace okit {
 
-class txt_Opaline_opal : public UserControl {
+class txt_Opaline_opal : public UserControl, public MouseAndKeyEvents<txt_Opaline_opal> {
  public:
   txt_Opaline_opal();
   const ClassInfo& class_info() const override;
@@ -46,6 +46,12 @@ class txt_Opaline_opal : public UserControl {
   std::int32_t get_hwnd() const { return hwnd(); }
   std::string get_ReturnText() const { return txt_text->Text(); }
   void put_ReturnText(std::string value);
+
+  // ---- Events, for application code (typed; see host/typed_events.h) ----
+  // Also those of MouseAndKeyEvents.
+  void on_Change(EventHandler handler) { on_event("Change", late_bound(std::move(handler))); }
+  void on_Click(EventHandler handler) { on_event("Click", late_bound(std::move(handler))); }
+  void on_DblClick(EventHandler handler) { on_event("DblClick", late_bound(std::move(handler))); }
 
   // ---- Life ---------------------------------------------------------------
   void ReadProperties(PropertyBag& bag) override;

@@ -1,0 +1,71 @@
+#include "api/application.h"
+
+#include <iostream>
+
+#include "backend/headless/png_file.h"
+#include "backend/sdl/sdl_backend.h"
+
+namespace okit {
+
+Application::Application() {
+  Desktop::current().reset();
+  Desktop::current().set_application(this);
+}
+
+Application::~Application() {
+  Desktop::current().reset();
+  Desktop::current().set_application(nullptr);
+}
+
+bool Application::run(int scale) {
+  if (scale < 1 || scale > 16) throw RuntimeError(err::InvalidPropertyValue);
+  SdlVideo video;
+  if (!video.available()) return false;
+  SdlBackend backend(Desktop::current(), scale);
+  running_ = &backend;
+  struct Stopped {
+    SdlBackend*& running;
+    ~Stopped() { running = nullptr; }
+  } stopped{running_};
+  backend.run();
+  return true;
+}
+
+void Application::do_events() {
+  if (running_)
+    running_->handle_pending();
+  else
+    Desktop::current().do_events();
+}
+
+void Application::render(Form& form, const std::string& png_path, int scale) {
+  if (scale < 1 || scale > 16) throw RuntimeError(err::InvalidPropertyValue);
+  if (auto written = write_form_png(form, png_path, scale); !written) throw FormFileError(written.error());
+}
+
+void Application::on_error(std::function<void(const RuntimeError&)> handler) { on_error_ = std::move(handler); }
+
+void Application::on_property_changed(std::function<void(Element&, std::string_view)> handler) {
+  on_property_changed_ = std::move(handler);
+}
+
+void Application::on_any_event(std::function<void(Element&, std::string_view, std::span<Value>)> handler) {
+  on_any_event_ = std::move(handler);
+}
+
+void Application::control_event(Element& control, std::string_view event, std::span<Value> args) {
+  if (on_any_event_) on_any_event_(control, event, args);
+}
+
+void Application::property_changed(Element& control, std::string_view property_name) {
+  if (on_property_changed_) on_property_changed_(control, property_name);
+}
+
+void Application::unhandled_error(const RuntimeError& error) {
+  if (on_error_)
+    on_error_(error);
+  else
+    std::cerr << "okit: run-time error " << error.number() << ": " << error.what() << '\n';
+}
+
+}  // namespace okit

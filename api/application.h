@@ -1,0 +1,68 @@
+#pragma once
+// Application: what a program using OpalineKit creates first, once. While it
+// lives it is the desktop's application: it receives what the controls
+// report beyond their typed handlers (run-time errors nobody caught,
+// PropertyChanged, and every event, late-bound, for scripting hosts), and it
+// runs the message loop, in real windows (run) or headless (render).
+//
+//   okit::Application app;
+//   auto form = okit::Form::load("settings.frm");
+//   auto& ok = form->control<okit::cmd_Opaline_Button>("cmdOK");
+//   ok.on_Click([&] { form->Unload(); });
+//   app.run();
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "host/desktop.h"
+#include "host/runtime_error.h"
+
+namespace okit {
+
+class SdlBackend;
+
+class Application final : private ApplicationEvents {
+ public:
+  // Takes over the process's desktop, empty.
+  Application();
+  // Unloads every form that is left.
+  ~Application() override;
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Shows the loaded forms in real windows and handles input and timers
+  // until the last form is unloaded; `scale` (1 to 16) enlarges every pixel.
+  // Returns false at once, running nothing, when there is no display.
+  bool run(int scale = 1);
+  // Handles what is waiting without sleeping: posted messages, and while
+  // run() is active also input that arrived and timers that are due.
+  void do_events();
+  // Draws the form headless into a PNG file, each pixel `scale` x `scale`.
+  // Throws FormFileError when the file cannot be written.
+  void render(Form& form, const std::string& png_path, int scale = 1);
+
+  // Run-time errors that a handler raised and nothing caught. Without a
+  // handler they are written to standard error as
+  // "okit: run-time error N: text".
+  void on_error(std::function<void(const RuntimeError& error)> handler);
+  // A control reported that one of its saved properties changed.
+  void on_property_changed(std::function<void(Element& control, std::string_view property)> handler);
+  // Every event of every control, after its typed handlers, with its
+  // arguments by reference.
+  void on_any_event(std::function<void(Element& control, std::string_view event, std::span<Value> args)> handler);
+
+ private:
+  void control_event(Element& control, std::string_view event, std::span<Value> args) override;
+  void property_changed(Element& control, std::string_view property_name) override;
+  void unhandled_error(const RuntimeError& error) override;
+
+  std::function<void(const RuntimeError&)> on_error_;
+  std::function<void(Element&, std::string_view)> on_property_changed_;
+  std::function<void(Element&, std::string_view, std::span<Value>)> on_any_event_;
+  SdlBackend* running_ = nullptr;
+};
+
+}  // namespace okit

@@ -1,0 +1,41 @@
+# `cmake --install`: the two shared libraries, the headers a program needs
+# (the host model, the controls, the window services, the class registry and
+# the Application class), the skin bitmaps the library embeds, a CMake
+# package (find_package(OpalineKit), target OpalineKit::OpalineKit) and a
+# pkg-config file (opalinekit.pc).
+
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(OKIT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/OpalineKit)
+
+set_target_properties(OpalineKit PROPERTIES EXPORT_NAME Core)
+set_target_properties(OpalineKitApplication PROPERTIES EXPORT_NAME Application)
+install(TARGETS OpalineKit OpalineKitApplication EXPORT OpalineKitTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+
+foreach(folder host controls window_services library api)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${folder} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OpalineKit
+    FILES_MATCHING PATTERN "*.h")
+endforeach()
+
+# The library draws with its embedded copies; these are for reading and for
+# comparing with what a form shows.
+file(GLOB OKIT_SKIN_FOLDERS LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/controls/*/skins)
+foreach(skins ${OKIT_SKIN_FOLDERS})
+  get_filename_component(control_folder ${skins} DIRECTORY)
+  get_filename_component(control ${control_folder} NAME)
+  install(DIRECTORY ${skins}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/OpalineKit/skins/${control}
+    FILES_MATCHING PATTERN "*.bmp")
+endforeach()
+
+install(EXPORT OpalineKitTargets NAMESPACE OpalineKit:: DESTINATION ${OKIT_INSTALL_CMAKEDIR})
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/OpalineKitConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/OpalineKitConfig.cmake INSTALL_DESTINATION ${OKIT_INSTALL_CMAKEDIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/OpalineKitConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/OpalineKitConfig.cmake ${PROJECT_BINARY_DIR}/OpalineKitConfigVersion.cmake
+  DESTINATION ${OKIT_INSTALL_CMAKEDIR})
+
+configure_file(${PROJECT_SOURCE_DIR}/cmake/opalinekit.pc.in ${PROJECT_BINARY_DIR}/opalinekit.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/opalinekit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

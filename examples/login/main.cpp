@@ -1,0 +1,80 @@
+// A sign-in dialog built on the installed OpalineKit package: the layout
+// comes from login.frm, the behaviour from the handlers below.
+//
+//   login                    shows the dialog; on OK prints who signed in
+//   login --render OUT.png   draws the dialog headless into a PNG and exits
+
+#include <cstdint>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "api/opalinekit.h"
+
+namespace {
+
+struct SignIn {
+  std::string user;
+  bool remember = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string args = argc == 3 ? argv[1] : "";
+  if (argc != 1 && args != "--render") {
+    std::cerr << "usage: login [--render OUT.png]\n";
+    return 2;
+  }
+
+  okit::Application app;
+  std::shared_ptr<okit::Form> form;
+  try {
+    form = okit::Form::load(LOGIN_FORM_FILE);
+  } catch (const okit::FormFileError& error) {
+    std::cerr << error.what() << '\n';
+    return 2;
+  }
+  auto& user = form->control<okit::txt_Opaline_opal>("UserText");
+  auto& password = form->control<okit::txt_Opaline_opal>("PasswordText");
+  auto& remember = form->control<okit::chk_Opaline_CheckBox>("RememberCheck");
+  auto& ok = form->control<okit::cmd_Opaline_Button>("OkButton");
+  auto& cancel = form->control<okit::cmd_Opaline_Button>("CancelButton");
+  auto& window = form->control<okit::ctl_Opaline_Form>("Window");
+
+  std::optional<SignIn> signed_in;
+  const auto sign_in = [&] {
+    signed_in = SignIn{user.get_Text(), remember.get_Value() == okit::chk_Checked};
+    form->Unload();
+  };
+
+  // OK waits for a user name.
+  ok.put_Enabled(false);
+  user.on_Change([&] { ok.put_Enabled(!user.get_Text().empty()); });
+  // Enter in the password box signs in; the key is used up there.
+  password.on_KeyPress([&](std::int16_t& key_ascii) {
+    if (key_ascii != '\r') return;
+    key_ascii = 0;
+    if (ok.get_Enabled()) sign_in();
+  });
+  ok.on_Click(sign_in);
+  cancel.on_Click([&] { form->Unload(); });
+  // The close button in the title bar only asks; closing is ours to do.
+  window.on_CloseWindow([&] { form->Unload(); });
+
+  if (args == "--render") {
+    try {
+      app.render(*form, argv[2]);
+    } catch (const okit::FormFileError& error) {
+      std::cerr << error.what() << '\n';
+      return 2;
+    }
+    return 0;
+  }
+  if (!app.run()) {
+    std::cerr << "login: no display; use --render OUT.png to draw the dialog\n";
+    return 1;
+  }
+  if (signed_in) std::cout << "signed in as " << signed_in->user << (signed_in->remember ? " (remembered)" : "") << '\n';
+  return 0;
+}
