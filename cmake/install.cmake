@@ -37,5 +37,10 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/OpalineKitConfigVersion.c
 install(FILES ${PROJECT_BINARY_DIR}/OpalineKitConfig.cmake ${PROJECT_BINARY_DIR}/OpalineKitConfigVersion.cmake
   DESTINATION ${OKIT_INSTALL_CMAKEDIR})
 
+# A sanitized library needs its users to link the sanitizer runtimes.
+set(OKIT_PC_SANITIZE "")
+if(OKIT_SANITIZE)
+  set(OKIT_PC_SANITIZE " -fsanitize=address,undefined")
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/opalinekit.pc.in ${PROJECT_BINARY_DIR}/opalinekit.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/opalinekit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
