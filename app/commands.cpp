@@ -16,7 +16,7 @@ constexpr const char* kUsage =
     "usage: okit run FORM [--scale N]\n"
     "       okit render FORM -o OUT.png [--state STATE] [--scale N]\n"
     "       okit script FILE|-\n"
-    "       okit check FORM\n";
+    "       okit check FORM [--json]\n";
 
 int usage(std::ostream& err) {
   err << kUsage;
@@ -79,6 +79,23 @@ int run_command(const std::vector<std::string>& args, std::ostream& out, std::os
   return 0;
 }
 
+// okit check FORM [--json]
+int check_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string form_path;
+  CheckOutput output = CheckOutput::Text;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--json") {
+      output = CheckOutput::Json;
+    } else if (form_path.empty() && !args[i].empty() && args[i][0] != '-') {
+      form_path = args[i];
+    } else {
+      return usage(err);
+    }
+  }
+  if (form_path.empty()) return usage(err);
+  return check_form_file(form_path, out, err, output);
+}
+
 }  // namespace
 
 int run_command_line(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -87,10 +104,10 @@ int run_command_line(const std::vector<std::string>& args, std::ostream& out, st
   if (const char* font = std::getenv("OKIT_FONT")) set_font_path(font);
   if (!args.empty() && args[0] == "render") return render_command(args, out, err);
   if (!args.empty() && args[0] == "run") return run_command(args, out, err);
+  if (!args.empty() && args[0] == "check") return check_command(args, out, err);
   if (args.size() != 2) return usage(err);
   const std::string& command = args[0];
   if (command == "script") return run_scenario_file(args[1], out, err);
-  if (command == "check") return check_form_file(args[1], out, err);
   return usage(err);
 }
 
