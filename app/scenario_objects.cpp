@@ -33,10 +33,13 @@ void init_host_element(Element& element) {
 void ScenarioRunner::cmd_form(const ScenarioCommand& c) {
   auto& desktop = Desktop::current();
   if (desktop.find_form(c.args[0])) throw RuntimeError(err::InvalidCall);
+  const double width = int_arg(c, 3) * px, height = int_arg(c, 4) * px;
+  // Checked before the form exists, so a refused size leaves no form behind.
+  if (width > kMaxFormTwips || height > kMaxFormTwips) throw RuntimeError(err::InvalidPropertyValue);
   auto form = desktop.create_form(c.args[0]);
   form->put_Caption(c.args[0]);
   form->put_BorderStyle(c.args.size() == 6 ? 0 : 2);
-  form->place_twips(int_arg(c, 1) * px, int_arg(c, 2) * px, int_arg(c, 3) * px, int_arg(c, 4) * px);
+  form->place_twips(int_arg(c, 1) * px, int_arg(c, 2) * px, width, height);
   current_ = form->weak_from_this();
   desktop.activate(form.get());
 }

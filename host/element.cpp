@@ -97,9 +97,12 @@ void Element::set_bounds_twips(double left, double top, double width, double hei
 
 // Moving or sizing an element repaints where it was and where it is now. A
 // form's own position is no part of its picture, and a new size gives it a
-// new frame that is painted whole, so forms mark nothing here.
+// new frame that is painted whole, so forms mark nothing here. A form larger
+// than the largest frame is refused (380).
 void Element::place_twips(double left, double top, double width, double height) {
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  if (role_ == ElementRole::Form && (width > kMaxFormTwips || height > kMaxFormTwips))
+    throw RuntimeError(err::InvalidPropertyValue);
   const bool marks = role_ != ElementRole::Form;
   if (marks) invalidate();
   left_ = left;

@@ -78,7 +78,8 @@ class Element : public Dispatch {
   double height_twips() const { return height_; }
   void set_bounds_twips(double left, double top, double width, double height);
   // Sets the bounds without running the resize handler (a loader places a
-  // control before it reads its properties, then resizes it once).
+  // control before it reads its properties, then resizes it once). Throws
+  // RuntimeError 380 for a form wider or higher than kMaxFormPixels.
   void place_twips(double left, double top, double width, double height);
   // Runs the resize handler as the host does after placing or loading.
   void notify_resized() { on_resized(); }

@@ -14,6 +14,11 @@
 
 namespace okit {
 
+// A form's frame is one block of pixels: a larger client area would exhaust
+// memory rather than show anything, so sizes beyond this are refused.
+inline constexpr int kMaxFormPixels = 8192;
+inline constexpr double kMaxFormTwips = kMaxFormPixels * kTwipsPerPixel;
+
 class Form : public Element {
  public:
   explicit Form(std::string name);

@@ -81,6 +81,20 @@ std::optional<LoadError> check_control(const FormBlock& block, const std::string
   return std::nullopt;
 }
 
+std::optional<LoadError> check_form_geometry(const FormProperty& p, const std::string& file) {
+  const bool size = equals_ignore_case(p.key, "ClientWidth") || equals_ignore_case(p.key, "ClientHeight");
+  const bool place = equals_ignore_case(p.key, "ClientLeft") || equals_ignore_case(p.key, "ClientTop");
+  if (!size && !place) return std::nullopt;
+  const double n = p.value.to_double();
+  if (place && std::abs(n) > 2147483647.0) return error_at(file, p.line, "value of " + p.key + " is out of range");
+  if (size && n < 0) return error_at(file, p.line, p.key + " must not be negative");
+  if (size && n > kMaxFormTwips)
+    return error_at(file, p.line,
+                    p.key + " is larger than the largest form (" + std::to_string(kMaxFormPixels) + " pixels, " +
+                        std::to_string(static_cast<int>(kMaxFormTwips)) + " twips)");
+  return std::nullopt;
+}
+
 constexpr std::string_view kFormKeys[] = {"Caption", "ClientWidth", "ClientHeight", "ClientLeft",
                                           "ClientTop", "BorderStyle", "BackColor"};
 
@@ -94,9 +108,21 @@ std::optional<LoadError> check_block(const FormBlock& block, const std::string& 
     if (!known) return error_at(file, p.line, "unknown property " + p.key + " of Form");
     const bool text = equals_ignore_case(p.key, "Caption");
     if (!text && !number_of(p.value)) return error_at(file, p.line, "value of " + p.key + " is not a number");
+    if (auto problem = check_form_geometry(p, file)) return problem;
   }
   for (const auto& child : block.children)
     if (auto problem = check_block(child, file, depth + 1)) return problem;
+  return std::nullopt;
+}
+
+// Every control costs memory whether it shows or not; a file cannot ask for
+// an unbounded number of them.
+std::optional<LoadError> check_control_count(const FormBlock& block, const std::string& file, int& count) {
+  for (const auto& child : block.children) {
+    if (++count > kMaxFormControls)
+      return error_at(file, child.line, "the form holds more than " + std::to_string(kMaxFormControls) + " controls");
+    if (auto problem = check_control_count(child, file, count)) return problem;
+  }
   return std::nullopt;
 }
 
@@ -187,6 +213,8 @@ std::string_view library_of(const Element& control) {
 Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::string& file,
                                           std::vector<UnreadKey>* unread_keys) {
   const FormBlock& top = doc.form;
+  int count = 0;
+  if (auto problem = check_control_count(top, file, count)) return *problem;
   if (auto problem = check_block(top, file, 0)) return *problem;
   std::unordered_set<std::string> names;
   if (auto problem = check_names(top, file, names)) return *problem;

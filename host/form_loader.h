@@ -27,6 +27,9 @@ struct UnreadKey {
   std::string key;
 };
 
+// The most controls one form file may hold (all levels together).
+inline constexpr int kMaxFormControls = 10000;
+
 Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::string& file,
                                           std::vector<UnreadKey>* unread_keys = nullptr);
 
