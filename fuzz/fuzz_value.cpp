@@ -3,6 +3,7 @@
 // singles of arbitrary bit patterns (NaN, infinities, denormals). A
 // conversion may raise a RuntimeError; nothing else may go wrong.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -14,6 +15,13 @@
 #include "host/value.h"
 
 namespace {
+
+// NaN and the infinities have no literal; every other value has one.
+bool has_literal(const okit::Value& v) {
+  if (v.type() == okit::VarType::Double) return std::isfinite(v.as_double());
+  if (v.type() == okit::VarType::Single) return std::isfinite(v.as_single());
+  return true;
+}
 
 template <typename Conversion>
 void convert(Conversion conversion) {
@@ -36,10 +44,8 @@ void exercise(const okit::Value& v) {
     convert([&] { return okit::coerce(v, type); });
     convert([&] { return okit::format_value(v, type); });
   }
-  // Printed values read back as literals, and form-file values as form-file
-  // values: both printers promise text their reader takes.
-  if (!okit::parse_literal(okit::format_value(v))) __builtin_trap();
-  if (!okit::parse_form_value(okit::format_form_value(v))) __builtin_trap();
+  // The printer promises text that reads back as a literal.
+  if (has_literal(v) && !okit::parse_literal(okit::format_value(v))) __builtin_trap();
 }
 
 }  // namespace
@@ -48,7 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   std::vector<okit::Value> values{okit::Value(std::string(text))};
   if (auto literal = okit::parse_literal(text)) values.push_back(*literal);
-  if (auto form_value = okit::parse_form_value(text)) values.push_back(*form_value);
+  if (auto form_value = okit::parse_form_value(text)) {
+    // What a form file held is written back as text the reader takes. (Only
+    // what was read: a string from elsewhere may not be valid UTF-8, which
+    // form files require.)
+    if (!okit::parse_form_value(okit::format_form_value(*form_value))) __builtin_trap();
+    values.push_back(*form_value);
+  }
   if (size >= sizeof(double)) {
     double d;
     std::memcpy(&d, data, sizeof d);

@@ -41,10 +41,25 @@ std::optional<double> number_of(const Value& v) {
 
 std::optional<LoadError> check_block(const FormBlock& block, const std::string& file, int depth);
 
+// The loader stores these keys in 16 or 32 bits rather than as twips; a
+// value that does not fit is refused here instead of wrapping when built.
+std::optional<LoadError> check_fits_stored_type(const FormProperty& p, const std::string& file) {
+  const bool integer = equals_ignore_case(p.key, "TabIndex") || equals_ignore_case(p.key, "BorderStyle");
+  const bool colour = equals_ignore_case(p.key, "BackColor");
+  if (!integer && !colour) return std::nullopt;
+  try {
+    coerce(p.value, integer ? PropType::Integer : PropType::Long);
+  } catch (const RuntimeError&) {
+    return error_at(file, p.line, "value of " + p.key + " is out of range");
+  }
+  return std::nullopt;
+}
+
 std::optional<LoadError> check_host_key(const FormProperty& p, const std::string& file) {
   const auto n = number_of(p.value);
   if (!n) return error_at(file, p.line, "value of " + p.key + " is not a number");
   if (std::abs(*n) > 2147483647.0) return error_at(file, p.line, "value of " + p.key + " is out of range");
+  if (auto problem = check_fits_stored_type(p, file)) return problem;
   if ((equals_ignore_case(p.key, "Width") || equals_ignore_case(p.key, "Height")) && *n < 0)
     return error_at(file, p.line, p.key + " must not be negative");
   return std::nullopt;
@@ -109,6 +124,7 @@ std::optional<LoadError> check_block(const FormBlock& block, const std::string& 
     const bool text = equals_ignore_case(p.key, "Caption");
     if (!text && !number_of(p.value)) return error_at(file, p.line, "value of " + p.key + " is not a number");
     if (auto problem = check_form_geometry(p, file)) return problem;
+    if (auto problem = check_fits_stored_type(p, file)) return problem;
   }
   for (const auto& child : block.children)
     if (auto problem = check_block(child, file, depth + 1)) return problem;

@@ -8,7 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/silent_application.h"
 #include "host/form_file.h"
+#include "host/form_loader.h"
 #include "host_testing.h"
 
 namespace okit {
@@ -217,6 +219,34 @@ TEST(FormReader, LimitsFailCleanly) {
   std::string huge = "Begin Host.Form F\n";
   huge.resize(kMaxFormFileBytes + 1, '\n');
   EXPECT_EQ(form_error(huge), "form.frm:0: file is larger than 16 MiB");
+}
+
+std::string load_error(std::string_view text) {
+  QuietDesktop quiet;
+  Expected<FormDocument> doc = parse_form(text, "form.frm");
+  if (!doc) return doc.error().to_string();
+  auto form = load_form(*doc, "form.frm");
+  return form ? std::string() : form.error().to_string();
+}
+
+// Found by fuzzing: these keys are stored in 16 or 32 bits, and a number
+// beyond them used to be narrowed by a cast with undefined behaviour.
+TEST(FormLoader, KeysStoredInFewerBitsRefuseNumbersBeyondThem) {
+  EXPECT_EQ(load_error("Begin Host.Form F\n"
+                       "   Begin OpalineKit.chk_Opaline_CheckBox Odd\n"
+                       "      Height          =   195\n"
+                       "      TabIndex           =   40000\n"
+                       "   End\n"
+                       "End\n"),
+            "form.frm:4: value of TabIndex is out of range");
+  EXPECT_EQ(load_error("Begin Host.Form F\n  BorderStyle = -32769\nEnd\n"),
+            "form.frm:2: value of BorderStyle is out of range");
+  EXPECT_EQ(load_error("Begin Host.Form F\n  BackColor = 3000000000\nEnd\n"),
+            "form.frm:2: value of BackColor is out of range");
+  EXPECT_EQ(load_error("Begin Host.Form F\n  BorderStyle = 2\n  BackColor = &H80000008&\n"
+                       "  Begin Host.Label L\n    TabIndex = 32767\n  End\nEnd\n"),
+            "")
+      << "the largest values that fit load";
 }
 
 FormDocument small_document() {
