@@ -6,7 +6,7 @@ SUDO=""
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
-  cmake g++ make pkg-config \
+  cmake g++ clang make pkg-config \
   libfreetype-dev fonts-wine libpng-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libsdl2-dev libx11-dev libpixman-1-dev xvfb xauth xdotool imagemagick

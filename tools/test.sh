@@ -9,3 +9,4 @@ cmake --build build-ci -j2
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-ci --output-on-failure -j2
+./tools/fuzz.sh
