@@ -7,6 +7,7 @@
 
 #include "host/dispatch.h"
 #include "host/form_file.h"
+#include "host/utf8.h"
 #include "host/value_text.h"
 
 namespace okit {
@@ -30,48 +31,6 @@ std::string excerpt(std::string_view text) {
 }
 
 LoadError value_error(std::string message) { return LoadError{"", 0, std::move(message)}; }
-
-// What a lead byte allows to follow it: how long the sequence is and the
-// range of its second byte. The narrowed ranges rule out overlong encodings,
-// surrogates and code points beyond U+10FFFF.
-struct Utf8Shape {
-  std::size_t length;
-  unsigned char low, high;
-};
-
-std::optional<Utf8Shape> utf8_shape(unsigned char lead) {
-  if (lead < 0x80) return Utf8Shape{1, 0, 0};
-  if (lead >= 0xC2 && lead <= 0xDF) return Utf8Shape{2, 0x80, 0xBF};
-  if (lead == 0xE0) return Utf8Shape{3, 0xA0, 0xBF};
-  if (lead == 0xED) return Utf8Shape{3, 0x80, 0x9F};
-  if (lead >= 0xE1 && lead <= 0xEF) return Utf8Shape{3, 0x80, 0xBF};
-  if (lead == 0xF0) return Utf8Shape{4, 0x90, 0xBF};
-  if (lead >= 0xF1 && lead <= 0xF3) return Utf8Shape{4, 0x80, 0xBF};
-  if (lead == 0xF4) return Utf8Shape{4, 0x80, 0x8F};
-  return std::nullopt;
-}
-
-// Length of the UTF-8 sequence starting at `text[at]`, or 0 when it is
-// malformed.
-std::size_t utf8_sequence_length(std::string_view text, std::size_t at) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const std::optional<Utf8Shape> shape = utf8_shape(byte(at));
-  if (!shape || at + shape->length > text.size()) return 0;
-  if (shape->length == 1) return 1;
-  if (byte(at + 1) < shape->low || byte(at + 1) > shape->high) return 0;
-  for (std::size_t i = 2; i < shape->length; ++i)
-    if ((byte(at + i) & 0xC0) != 0x80) return 0;
-  return shape->length;
-}
-
-bool is_valid_utf8(std::string_view text) {
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t length = utf8_sequence_length(text, at);
-    if (length == 0) return false;
-    at += length;
-  }
-  return true;
-}
 
 // The comment after a number decides whether it is a Boolean.
 std::optional<bool> boolean_marker(std::string_view comment) {

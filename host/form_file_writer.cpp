@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 #include "host/form_file.h"
+#include "host/utf8.h"
 
 namespace okit {
 
@@ -54,6 +56,18 @@ bool write_and_close(std::FILE* file, const std::string& text) {
   return written && closed;
 }
 
+// Text that is not UTF-8 (set from code or a script) would make a file the
+// reader refuses, so such a save is refused instead and the previous file
+// stays as it was.
+std::optional<LoadError> unreadable_text(const std::string& path, const FormBlock& block) {
+  for (const auto& p : block.properties)
+    if (p.value.type() == VarType::String && !is_valid_utf8(p.value.to_string()))
+      return LoadError{path, 0, p.key + " of " + block.name + " is not valid UTF-8 text; nothing was written"};
+  for (const auto& child : block.children)
+    if (auto problem = unreadable_text(path, child)) return problem;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string write_form(const FormDocument& doc) {
@@ -66,6 +80,7 @@ std::string write_form(const FormDocument& doc) {
 
 Expected<bool> write_form_file(const std::string& path, const FormDocument& doc) {
   namespace fs = std::filesystem;
+  if (auto problem = unreadable_text(path, doc.form)) return *problem;
   std::string temporary;
   std::FILE* file = create_temporary(path, temporary);
   if (!file) return file_error(path, "cannot create a temporary file next to it");

@@ -1,5 +1,7 @@
 #include "host/utf8.h"
 
+#include <optional>
+
 namespace okit {
 namespace {
 
@@ -30,22 +32,33 @@ bool is_valid_continuation(unsigned char lead, int index, unsigned char byte) {
   return byte >= low && byte <= high;
 }
 
-}  // namespace
-
-char32_t next_code_point(std::string_view text, std::size_t& pos) {
+// Decodes one sequence; nullopt when it is malformed.
+std::optional<char32_t> decode_one(std::string_view text, std::size_t& pos) {
   const auto lead = static_cast<unsigned char>(text[pos++]);
   if (lead < 0x80) return lead;
   const LeadByte sequence = classify_lead(lead);
-  if (sequence.length == 0) return kReplacementCharacter;
+  if (sequence.length == 0) return std::nullopt;
   char32_t code_point = sequence.payload;
   for (int index = 1; index < sequence.length; ++index) {
-    if (pos >= text.size()) return kReplacementCharacter;
+    if (pos >= text.size()) return std::nullopt;
     const auto byte = static_cast<unsigned char>(text[pos]);
-    if (!is_valid_continuation(lead, index, byte)) return kReplacementCharacter;
+    if (!is_valid_continuation(lead, index, byte)) return std::nullopt;
     code_point = (code_point << 6) | (byte & 0x3F);
     ++pos;
   }
   return code_point;
+}
+
+}  // namespace
+
+char32_t next_code_point(std::string_view text, std::size_t& pos) {
+  return decode_one(text, pos).value_or(kReplacementCharacter);
+}
+
+bool is_valid_utf8(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();)
+    if (!decode_one(text, pos)) return false;
+  return true;
 }
 
 }  // namespace okit

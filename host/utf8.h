@@ -16,4 +16,8 @@ inline constexpr char32_t kReplacementCharacter = U'\uFFFD';
 // U+FFFD, one per maximal invalid run, so every call makes progress.
 char32_t next_code_point(std::string_view text, std::size_t& pos);
 
+// Whether every byte belongs to a well-formed sequence (no overlong forms,
+// surrogates or code points beyond U+10FFFF).
+bool is_valid_utf8(std::string_view text);
+
 }  // namespace okit

@@ -325,6 +325,21 @@ TEST_F(FormFileOnDisk, SavesAndLoadsThroughFiles) {
   EXPECT_EQ(read_form_file((dir_ / "broken.frm").string()).error().line, 1);
 }
 
+// Text set from code need not be UTF-8, but the reader refuses a file that
+// holds such text: saving it would lose the form.
+TEST_F(FormFileOnDisk, TextThatIsNotUtf8IsNotSaved) {
+  const fs::path target = dir_ / "form.frm";
+  write_text(target, "previous contents");
+  FormDocument doc = small_document();
+  doc.form.children.front().children.front().properties.front().value = Value(std::string("caf\xE9"));
+  Expected<bool> saved = write_form_file(target.string(), doc);
+  ASSERT_FALSE(saved.has_value());
+  EXPECT_EQ(saved.error().to_string(),
+            target.string() + ":0: Caption of Label1 is not valid UTF-8 text; nothing was written");
+  EXPECT_EQ(read_text(target), "previous contents");
+  EXPECT_EQ(entries(), 1u);
+}
+
 TEST_F(FormFileOnDisk, FailedSaveLeavesThePreviousFileAlone) {
   const fs::path directory_target = dir_ / "taken";
   fs::create_directory(directory_target);
