@@ -20,7 +20,7 @@ void Desktop::reset() {
   for (const auto& form : forms) unload(*form);
   forms_.clear();
   activation_history_.clear();
-  active_.reset();
+  set_active(nullptr);
   set_cursor({});
   buttons_ = 0;
   capture_.reset();
