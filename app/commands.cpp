@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: okit run FORM [--scale N]\n"
-    "       okit render FORM -o OUT.png [--state STATE] [--scale N]\n"
+    "       okit render FORM -o OUT.png [--state STATE] [--scale N] [--tree]\n"
     "       okit script FILE|-\n"
     "       okit check FORM [--json]\n";
 

@@ -1,5 +1,6 @@
 #include "app/render_command.h"
 
+#include "app/semantic_tree.h"
 #include "app/silent_application.h"
 #include "backend/headless/png_file.h"
 #include "host/desktop.h"
@@ -11,7 +12,7 @@ namespace okit {
 
 namespace {
 
-constexpr const char* kRenderUsage = "usage: okit render FORM -o OUT.png [--state STATE] [--scale N]\n";
+constexpr const char* kRenderUsage = "usage: okit render FORM -o OUT.png [--state STATE] [--scale N] [--tree]\n";
 
 int bad_usage(std::ostream& err, const std::string& problem) {
   err << "okit render: " << problem << '\n' << kRenderUsage;
@@ -34,7 +35,7 @@ std::optional<int> parse_scale(const std::string& text) {
 }
 
 int render_form(const std::string& form_path, const std::string& png_path, const std::string& state, int scale,
-                std::ostream& err) {
+                std::ostream& err, std::ostream* tree) {
   std::optional<ForcedLook> look;
   if (!state.empty()) {
     look = parse_forced_look(state);
@@ -58,6 +59,8 @@ int render_form(const std::string& form_path, const std::string& png_path, const
     if (!written) {
       err << written.error().to_string() << '\n';
       status = 2;
+    } else if (tree) {
+      *tree << semantic_tree(**form);
     }
   }
   return status;
@@ -66,6 +69,7 @@ int render_form(const std::string& form_path, const std::string& png_path, const
 int render_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::string form_path, png_path, state;
   int scale = 1;
+  bool tree = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool has_value = i + 1 < args.size();
@@ -77,6 +81,8 @@ int render_command(const std::vector<std::string>& args, std::ostream& out, std:
       const auto parsed = parse_scale(args[++i]);
       if (!parsed) return bad_usage(err, kScaleProblem);
       scale = *parsed;
+    } else if (a == "--tree") {
+      tree = true;
     } else if (!a.empty() && a[0] != '-' && form_path.empty()) {
       form_path = a;
     } else {
@@ -85,8 +91,9 @@ int render_command(const std::vector<std::string>& args, std::ostream& out, std:
   }
   if (form_path.empty()) return bad_usage(err, "no form file given");
   if (png_path.empty()) return bad_usage(err, "no output file given (-o OUT.png)");
-  const int status = render_form(form_path, png_path, state, scale, err);
-  if (status == 0) out << "okit: rendered " << png_path << '\n';
+  // With --tree the output is the tree alone, so it can be saved and diffed.
+  const int status = render_form(form_path, png_path, state, scale, err, tree ? &out : nullptr);
+  if (status == 0 && !tree) out << "okit: rendered " << png_path << '\n';
   return status;
 }
 
