@@ -167,10 +167,11 @@ void UserControl::on_resized() {
   UserControl_Resize();
 }
 
-void UserControl::on_destroy() {
-  handlers_.clear();
-  application_handlers_.clear();
-}
+// The control's own handlers stay: one of them may be the very handler whose
+// event destroyed the control, still running, and a dead control runs none
+// (element_event checks). The application's handlers go, since they may hold
+// the form and would keep it alive; RaiseEvent runs copies of them.
+void UserControl::on_destroy() { application_handlers_.clear(); }
 
 Dispatch& UserControl::surface() {
   if (!surface_) surface_ = std::make_unique<SurfaceDispatch>(*this);
