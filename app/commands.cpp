@@ -6,6 +6,8 @@
 #include "app/form_check.h"
 #include "app/render_command.h"
 #include "app/scenario_runner.h"
+#include "app/sheet_command.h"
+#include "app/skins_command.h"
 #include "host/font.h"
 
 namespace okit {
@@ -16,7 +18,10 @@ constexpr const char* kUsage =
     "usage: okit run FORM [--scale N]\n"
     "       okit render FORM -o OUT.png [--state STATE] [--scale N] [--tree]\n"
     "       okit script FILE|-\n"
-    "       okit check FORM [--json]\n";
+    "       okit check FORM [--json]\n"
+    "       okit sheet [-o OUT.png] [--scale N]\n"
+    "       okit skins [DIR]\n"
+    "run, render and sheet also take --skins DIR: draw the controls from the skin images in DIR\n";
 
 int usage(std::ostream& err) {
   err << kUsage;
@@ -98,10 +103,22 @@ int check_command(const std::vector<std::string>& args, std::ostream& out, std::
 
 }  // namespace
 
-int run_command_line(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int run_command_line(const std::vector<std::string>& all_args, std::ostream& out, std::ostream& err) {
   // The library reads no environment; the command line lets a user point it
   // at another font.
   if (const char* font = std::getenv("OKIT_FONT")) set_font_path(font);
+  // --skins DIR re-themes whatever the command draws.
+  std::vector<std::string> args;
+  for (std::size_t i = 0; i < all_args.size(); ++i) {
+    if (all_args[i] != "--skins" || i == 0) {
+      args.push_back(all_args[i]);
+      continue;
+    }
+    if (i + 1 == all_args.size()) return usage(err);
+    if (!use_skin_directory(all_args[++i], err)) return 2;
+  }
+  if (!args.empty() && args[0] == "sheet") return sheet_command(args, out, err);
+  if (!args.empty() && args[0] == "skins") return skins_command(args, out, err);
   if (!args.empty() && args[0] == "render") return render_command(args, out, err);
   if (!args.empty() && args[0] == "run") return run_command(args, out, err);
   if (!args.empty() && args[0] == "check") return check_command(args, out, err);
