@@ -5,8 +5,8 @@
 
 #include "app/scenario_parser.h"
 #include "app/scenario_runner.h"
-#include "host/elements/element_kinds.h"
 #include "host/form_loader.h"
+#include "host/place_control.h"
 #include "host/user_control.h"
 
 namespace okit {
@@ -16,17 +16,6 @@ namespace {
 constexpr double px = kTwipsPerPixel;
 
 std::int32_t int_arg(const ScenarioCommand& c, std::size_t i) { return std::stoi(c.args[i]); }
-
-// What a designer does for a newly placed host element: its caption or text
-// starts as its name.
-void init_host_element(Element& element) {
-  for (std::string_view key : {"Caption", "Text"}) {
-    if (const PropertyInfo* info = element.class_info().find_property(key); info && !info->read_only()) {
-      info->put(element, Value(element.name()));
-      return;
-    }
-  }
-}
 
 }  // namespace
 
@@ -60,34 +49,9 @@ void ScenarioRunner::cmd_place(const ScenarioCommand& c) {
   }
   if (form->find_control(name)) throw RuntimeError(err::InvalidCall);
 
-  std::shared_ptr<Element> control = create_host_element(class_name, name);
-  if (!control) control = create_control("OpalineKit", class_name);
-  control->set_name(name);
-  control->set_role(ElementRole::Control);
-  control->put_TabIndex(form->next_tab_index());
-  container->add_child(control);
-  control->place_twips(int_arg(c, 2) * px, int_arg(c, 3) * px, control->width_twips(), control->height_twips());
-
-  auto* surface = dynamic_cast<UserControl*>(control.get());
-  if (!surface) init_host_element(*control);  // before it reports: the designer's own setting raises nothing
-  control->set_sink(&Desktop::current());
-  if (surface) surface->InitProperties();
-  if (!control->alive()) return;
-
-  double width = control->width_twips(), height = control->height_twips();
-  if (n - (inside ? 2 : 0) == 6) {
-    width = int_arg(c, 4) * px;
-    height = int_arg(c, 5) * px;
-  } else if (!surface) {
-    const auto size = default_control_size(class_name);
-    width = size.width * px;
-    height = size.height * px;
-  }
-  if (width == control->width_twips() && height == control->height_twips())
-    control->notify_resized();
-  else
-    control->set_bounds_twips(control->left_twips(), control->top_twips(), width, height);
-  if (surface && surface->alive()) surface->show();
+  std::optional<Size> size;
+  if (n - (inside ? 2 : 0) == 6) size = Size{int_arg(c, 4), int_arg(c, 5)};
+  place_control(*form, *container, class_name, name, {int_arg(c, 2), int_arg(c, 3)}, size);
 }
 
 void ScenarioRunner::cmd_load(const ScenarioCommand& c) {

@@ -5,8 +5,7 @@
 #include "host/elements/image.h"
 #include "host/paint/compositor.h"
 #include "host/picture.h"
-#include "host/user_control.h"
-#include "library/class_registry.h"
+#include "host/place_control.h"
 
 namespace okit::bench {
 
@@ -22,23 +21,9 @@ std::shared_ptr<Form> create_active_form(std::string name, int width_px, int hei
 
 std::shared_ptr<Element> place_control(Form& form, std::string_view class_name, std::string name, Point at,
                                        int width_px, int height_px) {
-  auto control = class_registry().create(class_name);
-  control->set_name(std::move(name));
-  control->set_role(ElementRole::Control);
-  control->put_TabIndex(form.next_tab_index());
-  form.add_child(control);
-  control->place_twips(at.x * kTwipsPerPixel, at.y * kTwipsPerPixel, control->width_twips(),
-                       control->height_twips());
-  control->set_sink(&Desktop::current());
-  auto* surface = dynamic_cast<UserControl*>(control.get());
-  if (surface) surface->InitProperties();
-  if (width_px > 0 && height_px > 0)
-    control->set_bounds_twips(control->left_twips(), control->top_twips(), width_px * kTwipsPerPixel,
-                              height_px * kTwipsPerPixel);
-  else
-    control->notify_resized();
-  if (surface) surface->show();
-  return control;
+  std::optional<Size> size;
+  if (width_px > 0 && height_px > 0) size = Size{width_px, height_px};
+  return okit::place_control(form, form, class_name, std::move(name), at, size);
 }
 
 Rect client_rect(const Element& control) {

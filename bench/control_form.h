@@ -23,7 +23,8 @@ inline constexpr double kTimerPeriodMs = 10;
 std::shared_ptr<Form> create_active_form(std::string name, int width_px, int height_px);
 
 // Places a control of `class_name` with its top-left corner at `at` (client
-// pixels); a size of 0 keeps the size the control chose for itself.
+// pixels); a size of 0 keeps the size the control chose for itself. The
+// host's place_control does the placing, as it does for `okit script`.
 std::shared_ptr<Element> place_control(Form& form, std::string_view class_name, std::string name, Point at,
                                        int width_px = 0, int height_px = 0);
 
