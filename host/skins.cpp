@@ -6,9 +6,20 @@
 #include "host/bmp.h"
 #include "host/embedded_skins.h"
 #include "host/runtime_error.h"
+#include "host/skin_folder.h"
 
 namespace okit {
 namespace {
+
+using PictureCache = std::unordered_map<const EmbeddedSkin*, std::shared_ptr<Picture>>;
+
+// The pictures handed out so far, plus those a skin folder put in place
+// ahead of their first lookup. Replacing an entry never touches a Picture
+// already handed out: controls that hold one keep it alive and unchanged.
+PictureCache& picture_cache() {
+  static PictureCache cache;
+  return cache;
+}
 
 const EmbeddedSkin* find_skin(std::string_view control, std::string_view name) {
   const auto skins = embedded_skins();
@@ -17,7 +28,14 @@ const EmbeddedSkin* find_skin(std::string_view control, std::string_view name) {
   return it == skins.end() ? nullptr : &*it;
 }
 
-std::shared_ptr<Picture> decode_skin(const EmbeddedSkin& skin) {
+std::shared_ptr<Picture> make_skin_picture(Bitmap bitmap, std::string_view name) {
+  if (std::ranges::find(bitmap.pixels, kSkinTransparentKey) != bitmap.pixels.end()) {
+    bitmap.transparent_key = kSkinTransparentKey;
+  }
+  return std::make_shared<Picture>(std::make_shared<const Bitmap>(std::move(bitmap)), std::string(name));
+}
+
+Bitmap decode_built_in(const EmbeddedSkin& skin) {
   const std::string file = std::string(skin.control) + "/" + std::string(skin.name) + ".bmp";
   auto bitmap = decode_bmp(skin.bmp, file);
   // The build embeds whatever files the control folders hold, so a broken
@@ -26,22 +44,16 @@ std::shared_ptr<Picture> decode_skin(const EmbeddedSkin& skin) {
     throw RuntimeError(err::InvalidPicture, std::string(classic_error_text(err::InvalidPicture)) + " (" + file +
                                                 ": " + bitmap.error().message + ")");
   }
-  if (std::ranges::find(bitmap->pixels, kSkinTransparentKey) != bitmap->pixels.end()) {
-    bitmap->transparent_key = kSkinTransparentKey;
-  }
-  return std::make_shared<Picture>(std::make_shared<const Bitmap>(std::move(*bitmap)), std::string(skin.name));
+  return std::move(*bitmap);
 }
 
 }  // namespace
 
 std::shared_ptr<Picture> skin_picture(std::string_view control, std::string_view name) {
-  // Pictures live as long as the process: they are few and small, and
-  // keeping them keeps their handles stable for every control instance.
-  static std::unordered_map<const EmbeddedSkin*, std::shared_ptr<Picture>> decoded;
   const EmbeddedSkin* skin = find_skin(control, name);
   if (!skin) throw RuntimeError(err::InvalidPicture);
-  std::shared_ptr<Picture>& picture = decoded[skin];
-  if (!picture) picture = decode_skin(*skin);
+  std::shared_ptr<Picture>& picture = picture_cache()[skin];
+  if (!picture) picture = make_skin_picture(decode_built_in(*skin), skin->name);
   return picture;
 }
 
@@ -52,5 +64,33 @@ std::vector<std::string> skin_names(std::string_view control) {
   }
   return names;
 }
+
+std::vector<SkinImage> skin_images() {
+  std::vector<SkinImage> images;
+  for (const EmbeddedSkin& skin : embedded_skins()) {
+    const Bitmap bitmap = decode_built_in(skin);
+    images.push_back({std::string(skin.control), std::string(skin.name), bitmap.width, bitmap.height,
+                      bmp_bits_per_pixel(skin.bmp)});
+  }
+  return images;
+}
+
+Expected<std::vector<std::string>> use_skin_folder(const std::string& dir) {
+  auto checks = check_skin_folder(dir);
+  if (!checks) return checks.error();
+  use_built_in_skins();
+  std::vector<std::string> warnings;
+  for (SkinFileCheck& check : *checks) {
+    if (check.bitmap) {
+      picture_cache()[find_skin(check.needed.control, check.needed.name)] =
+          make_skin_picture(std::move(*check.bitmap), check.needed.name);
+    } else if (is_problem(check)) {
+      warnings.push_back(skin_warning(check));
+    }
+  }
+  return warnings;
+}
+
+void use_built_in_skins() { picture_cache().clear(); }
 
 }  // namespace okit
