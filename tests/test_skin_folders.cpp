@@ -141,8 +141,8 @@ TEST_F(SkinFolder, NewControlsDrawFromTheFolderAndKeepBuiltInImagesForProblems) 
   std::ostringstream err;
   ASSERT_TRUE(use_skin_directory(dir(), err));
   const std::string d2 = button_file("d2").string(), d3 = button_file("d3").string();
-  EXPECT_EQ(err.str(), "okit: warning: " + d2 + ": missing; using the built-in image\n" +
-                           "okit: warning: " + d3 + ": 9 x 21 pixels, the button needs 8 x 21; using the built-in image\n");
+  EXPECT_EQ(err.str(), "okit: warning: " + d2 + ": missing; using the built-in image\n" + "okit: warning: " + d3 +
+                           ": 9 x 21 pixels, the button needs 8 x 21; using the built-in image\n");
 
   EXPECT_EQ(new_button_image("d1")->pixels, recoloured.pixels);
   EXPECT_EQ(new_button_image("d2")->pixels, built_in_d2->pixels);
