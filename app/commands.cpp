@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "api/application.h"
+#include "app/designer/design_script.h"
 #include "app/form_check.h"
 #include "app/render_command.h"
 #include "app/scenario_runner.h"
@@ -21,6 +22,7 @@ constexpr const char* kUsage =
     "       okit check FORM [--json]\n"
     "       okit sheet [-o OUT.png] [--scale N]\n"
     "       okit skins [DIR]\n"
+    "       okit design FORM --script FILE\n"
     "run, render and sheet also take --skins DIR: draw the controls from the skin images in DIR\n";
 
 int usage(std::ostream& err) {
@@ -122,6 +124,7 @@ int run_command_line(const std::vector<std::string>& all_args, std::ostream& out
   if (!args.empty() && args[0] == "render") return render_command(args, out, err);
   if (!args.empty() && args[0] == "run") return run_command(args, out, err);
   if (!args.empty() && args[0] == "check") return check_command(args, out, err);
+  if (!args.empty() && args[0] == "design") return design_command(args, out, err);
   if (args.size() != 2) return usage(err);
   const std::string& command = args[0];
   if (command == "script") return run_scenario_file(args[1], out, err);

@@ -1,0 +1,180 @@
+#include "app/designer/designer.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "host/form_file.h"
+#include "host/form_loader.h"
+
+namespace okit {
+
+bool is_valid_name(std::string_view name) {
+  if (name.empty() || name.size() > 40 || !std::isalpha(static_cast<unsigned char>(name[0]))) return false;
+  return std::all_of(name.begin(), name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
+}
+
+Designer::Designer() {
+  Desktop::current().reset();
+  Desktop::current().set_application(this);
+}
+
+Designer::~Designer() {
+  Desktop::current().reset();
+  Desktop::current().set_application(nullptr);
+}
+
+void Designer::start_new(const std::string& name, const std::string& path) {
+  if (!is_valid_name(name)) throw RuntimeError(err::InvalidPropertyValue, "cannot name a form \"" + name + "\"");
+  FormDocument doc;
+  doc.form = {"Host", "Form", name, 0, {{"Caption", Value(name)}}, {}};
+  load_text(write_form(doc));
+  path_ = path;
+  saved_text_ = text();
+  modified_ = false;
+}
+
+Expected<bool> Designer::open(const std::string& path) {
+  auto doc = read_form_file(path);
+  if (!doc) return doc.error();
+  if (form_) Desktop::current().unload(*form_);
+  form_.reset();
+  loading_ = true;
+  auto loaded = load_form(*doc, path);
+  loading_ = false;
+  if (!loaded) return loaded.error();
+  form_ = *loaded;
+  path_ = path;
+  saved_text_ = text();
+  modified_ = false;
+  return true;
+}
+
+std::string Designer::text() const { return write_form(describe_form(*form_)); }
+
+// ---- Undo ---------------------------------------------------------------------------
+
+void Designer::edit(const std::function<void()>& change) {
+  Snapshot before = snapshot();
+  try {
+    change();
+  } catch (const RuntimeError&) {
+    restore(before);
+    throw;
+  }
+  modified_ = true;
+  if (text() == before.text) return;  // nothing to undo (a move by nothing)
+  undo_.push_back(std::move(before));
+  redo_.clear();
+}
+
+// Loading text the form itself wrote: a failure means the writer and the
+// loader disagree, which no edit can repair; the form stays as it is.
+void Designer::load_text(const std::string& text) {
+  auto doc = parse_form(text, "<design>");
+  if (!doc) throw RuntimeError(err::InvalidCall, "cannot restore the form: " + doc.error().to_string());
+  load_document(*doc);
+}
+
+void Designer::load_document(const FormDocument& doc) {
+  if (form_) Desktop::current().unload(*form_);
+  loading_ = true;
+  auto loaded = load_form(doc, "<design>");
+  loading_ = false;
+  if (!loaded) throw RuntimeError(err::InvalidCall, "cannot restore the form: " + loaded.error().to_string());
+  form_ = *loaded;
+}
+
+void Designer::restore(const Snapshot& state) {
+  load_text(state.text);
+  selection_.clear();
+  for (const auto& name : state.selection)
+    if (form_->find_control(name)) selection_.push_back(name);
+}
+
+bool Designer::undo() {
+  if (undo_.empty()) return false;
+  redo_.push_back(snapshot());
+  restore(undo_.back());
+  undo_.pop_back();
+  after_restore();
+  return true;
+}
+
+bool Designer::redo() {
+  if (redo_.empty()) return false;
+  undo_.push_back(snapshot());
+  restore(redo_.back());
+  redo_.pop_back();
+  after_restore();
+  return true;
+}
+
+void Designer::after_restore() { modified_ = text() != saved_text_; }
+
+// ---- Properties ---------------------------------------------------------------------
+
+namespace {
+
+Dispatch& object_named(const Form& form, const std::string& name) {
+  if (equals_ignore_case(name, form.name())) return const_cast<Form&>(form);
+  auto found = form.find_control(name);
+  if (!found) throw RuntimeError(err::ObjectRequired, "Object required: no control named " + name);
+  return *found;
+}
+
+}  // namespace
+
+void Designer::set(const std::string& object, const std::string& property, const Value& value) {
+  edit([&] { object_named(*form_, object).put_property(property, value); });
+}
+
+Value Designer::get(const std::string& object, const std::string& property) const {
+  return object_named(*form_, object).get_property(property);
+}
+
+void Designer::property_changed(Element&, std::string_view) {
+  if (!loading_) modified_ = true;
+}
+
+// ---- Selection ----------------------------------------------------------------------
+
+void Designer::select(const std::string& name, bool add) {
+  const std::string exact = control(name).name();
+  if (!add) selection_.clear();
+  if (std::find(selection_.begin(), selection_.end(), exact) == selection_.end()) selection_.push_back(exact);
+}
+
+void Designer::deselect(const std::string& name) {
+  std::erase_if(selection_, [&](const std::string& s) { return equals_ignore_case(s, name); });
+}
+
+Element& Designer::control(const std::string& name) const {
+  auto found = form_->find_control(name);
+  if (!found) throw RuntimeError(err::ObjectRequired, "Object required: no control named " + name);
+  return *found;
+}
+
+std::vector<Element*> Designer::selected_controls() const {
+  if (selection_.empty()) throw RuntimeError(err::InvalidCall, "Invalid procedure call: nothing is selected");
+  std::vector<Element*> controls;
+  for (const auto& name : selection_) controls.push_back(&control(name));
+  return controls;
+}
+
+// ---- File state ---------------------------------------------------------------------
+
+std::string Designer::title() const { return form_->name() + " - okit design" + (modified_ ? " *" : ""); }
+
+Expected<bool> Designer::save(const std::string& path) {
+  const std::string target = path.empty() ? path_ : path;
+  if (target.empty()) return LoadError{form_->name(), 0, "no file to save to: name one"};
+  auto written = write_form_file(target, describe_form(*form_));
+  if (!written) return written.error();
+  path_ = target;
+  saved_text_ = text();
+  modified_ = false;
+  return true;
+}
+
+}  // namespace okit
