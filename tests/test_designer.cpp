@@ -192,8 +192,8 @@ TEST_F(DesignerTest, ScriptRunsThroughTheCommandLine) {
   const std::string source = OKIT_SOURCE_DIR;
   const std::string form = (dir_ / "Dialog.frm").string();
   std::ostringstream out, err;
-  const int status = run_command_line({"design", form, "--script", source + "/tests/designer/build_form.dsn"}, out, err);
-  EXPECT_EQ(status, 1);  // the script shows one error
+  const std::string script = source + "/tests/designer/build_form.dsn";
+  EXPECT_EQ(run_command_line({"design", form, "--script", script}, out, err), 1);  // the script shows one error
   std::string expected = read_file(source + "/tests/designer/build_form.out");
   expected.replace(expected.find("DIR"), 3, dir_.string());
   EXPECT_EQ(out.str(), expected);
