@@ -98,6 +98,22 @@ class Desktop : public EventSink {
   // Moves the focus away from an element that became unable to hold it.
   void focus_lost_ability(Element& element);
 
+  // ---- Design mode ------------------------------------------------------------
+  // A form in design mode takes no input itself: presses over it, moves and
+  // the release while a press that began on it is held, and every key while
+  // it is active go to its hook instead, so a designer selects a button rather
+  // than pressing it. The hook sees key downs only (presses and releases of
+  // keys are swallowed). An empty hook ends design mode.
+  struct DesignInput {
+    enum class Kind { MouseDown, MouseMove, MouseUp, KeyDown } kind;
+    Element* target = nullptr;  // the element under the cursor; nullptr for keys and outside the form
+    std::int16_t button_or_key = 0;
+    std::int16_t shift = 0;
+  };
+  using DesignHook = std::function<void(Form& form, const DesignInput& input)>;
+  void set_design_hook(Form& form, DesignHook hook);
+  bool in_design_mode(const Form* form) const;
+
   // ---- Time -------------------------------------------------------------------
   TimerQueue& timers() { return timers_; }
   double now() const { return timers_.now(); }
@@ -124,6 +140,8 @@ class Desktop : public EventSink {
   void deliver_mouse(Element& target, std::string_view event, std::int16_t button, std::int16_t shift);
   void change_focus(Form& form, Element* target);
   void set_active(Form* form);
+  // Hands the input to the hook of `form` when it is in design mode.
+  bool route_to_design(Form* form, const DesignInput& input);
 
   std::vector<std::shared_ptr<Form>> forms_;
   std::vector<std::weak_ptr<Dispatch>> activation_history_;
@@ -147,6 +165,11 @@ class Desktop : public EventSink {
   TimerQueue timers_;
   std::deque<std::function<void()>> messages_;
   MoveLoop move_loop_;
+  struct DesignMode {
+    std::weak_ptr<Dispatch> form;
+    DesignHook hook;
+  };
+  std::vector<DesignMode> design_modes_;
 };
 
 // Processes pending window messages before returning, as controls do in the

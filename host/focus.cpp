@@ -140,6 +140,7 @@ bool route_access_key(Desktop& desktop, Form& form, char key) {
 }  // namespace
 
 void Desktop::key_down(std::int16_t key_code, std::int16_t shift) {
+  if (route_to_design(active_form(), {DesignInput::Kind::KeyDown, nullptr, key_code, shift})) return;
   Element* target = focused();
   if (!target) return;
   if (key_code == kKeyTab && (shift & (shift_mask::Ctrl | shift_mask::Alt)) == 0) {
@@ -160,6 +161,7 @@ void Desktop::key_down(std::int16_t key_code, std::int16_t shift) {
 }
 
 void Desktop::key_press(std::int16_t key_ascii) {
+  if (in_design_mode(active_form())) return;
   Element* target = focused();
   if (!target) return;
   auto keep_alive = target->shared_from_this();
@@ -172,6 +174,7 @@ void Desktop::key_press(std::int16_t key_ascii) {
 }
 
 void Desktop::key_up(std::int16_t key_code, std::int16_t shift) {
+  if (in_design_mode(active_form())) return;
   Element* target = focused();
   if (!target) return;
   if (key_code == kKeyTab) return;

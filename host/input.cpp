@@ -1,6 +1,7 @@
 // Mouse input: hit testing, capture while a button is held, and the click
 // and double-click sequences the host produces.
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "host/desktop.h"
@@ -47,6 +48,34 @@ Element* Desktop::element_at(Point screen) const {
   return nullptr;
 }
 
+void Desktop::set_design_hook(Form& form, DesignHook hook) {
+  // Forms unloaded since leave their entries behind; they go here.
+  std::erase_if(design_modes_, [&](const DesignMode& mode) {
+    const Element* held = locked_element(mode.form);
+    return !held || held == &form;
+  });
+  if (hook) design_modes_.push_back({form.weak_from_this(), std::move(hook)});
+}
+
+bool Desktop::in_design_mode(const Form* form) const {
+  return form && std::any_of(design_modes_.begin(), design_modes_.end(),
+                             [&](const DesignMode& mode) { return locked_element(mode.form) == form; });
+}
+
+bool Desktop::route_to_design(Form* form, const DesignInput& input) {
+  if (!in_design_mode(form)) return false;
+  // The hook may reload the form (undo) or set hooks anew: it runs from a copy,
+  // with the form kept alive.
+  auto keep_alive = form->shared_from_this();
+  for (const DesignMode& mode : design_modes_) {
+    if (locked_element(mode.form) != form) continue;
+    const DesignHook hook = mode.hook;
+    hook(*form, input);
+    break;
+  }
+  return true;
+}
+
 namespace {
 // Surfaces and forms have no mouse handlers of their own here; disabled
 // elements take no input.
@@ -75,7 +104,9 @@ void Desktop::mouse_move(Point p, std::int16_t shift) {
   if (p == cursor_) return;
   set_cursor(p);
   Element* target = capture();
-  if (!target) target = element_at(p);
+  Element* under = element_at(p);
+  if (!target) target = under;
+  if (target && route_to_design(target->form(), {DesignInput::Kind::MouseMove, under, buttons_, shift})) return;
   if (target) deliver_mouse(*target, "MouseMove", buttons_, shift);
 }
 
@@ -87,6 +118,11 @@ void Desktop::mouse_down(std::int16_t button, std::int16_t shift) {
   Form* form = target->form();
   if (form && form != active_form()) activate(form);
   if (!target->alive()) return;
+  if (in_design_mode(form)) {
+    if (buttons_ == button) capture_ = form->weak_from_this();
+    route_to_design(form, {DesignInput::Kind::MouseDown, target, button, shift});
+    return;
+  }
 
   // The press moves the focus before MouseDown is delivered.
   if (target->input_enabled()) {
@@ -119,6 +155,7 @@ void Desktop::mouse_up(std::int16_t button, std::int16_t shift) {
   if (buttons_ == 0) capture_.reset();
   if (!target) return;
   auto keep_alive = target->shared_from_this();
+  if (route_to_design(target->form(), {DesignInput::Kind::MouseUp, element_at(cursor_), button, shift})) return;
   deliver_mouse(*target, "MouseUp", button, shift);
   // A click needs the press and the release on the same element, and the
   // release of a double click's second press makes none.

@@ -1,0 +1,103 @@
+// Design mode: a form being designed takes no input itself. Clicks and keys
+// reach the designer's hook, so a button is selected rather than pressed, and
+// the live controls raise nothing until design mode ends.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "api/opalinekit.h"
+
+namespace okit {
+namespace {
+
+using Kind = Desktop::DesignInput::Kind;
+
+class DesignMode : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app.on_any_event([this](Element& control, std::string_view event, std::span<Value>) {
+      events.push_back(control.name() + "." + std::string(event));
+    });
+    form = Form::load(OKIT_SOURCE_DIR "/examples/gallery.frm");
+    events.clear();
+  }
+
+  void design() {
+    Desktop::current().set_design_hook(*form, [this](Form&, const Desktop::DesignInput& input) {
+      Element* control = input.target ? control_holding(input.target) : nullptr;
+      seen.push_back({input.kind, control ? control->name() : "", input.button_or_key});
+    });
+  }
+
+  void click(const Element& control) {
+    auto& desktop = Desktop::current();
+    const Point origin = control.screen_origin();
+    desktop.mouse_move({origin.x + 5, origin.y + 5});
+    desktop.mouse_down(mouse_button::Left);
+    desktop.mouse_up(mouse_button::Left);
+    desktop.advance(20);
+  }
+
+  struct Seen {
+    Kind kind;
+    std::string control;
+    std::int16_t button_or_key;
+    bool operator==(const Seen&) const = default;
+  };
+
+  Application app;
+  std::shared_ptr<Form> form;
+  std::vector<std::string> events;
+  std::vector<Seen> seen;
+};
+
+TEST_F(DesignMode, AClickOnAControlReachesTheHookAndRaisesNothing) {
+  design();
+  click(form->control<cmd_Opaline_Button>("OkButton"));
+  const std::vector<Seen> expected = {{Kind::MouseMove, "OkButton", 0},
+                                      {Kind::MouseDown, "OkButton", mouse_button::Left},
+                                      {Kind::MouseUp, "OkButton", mouse_button::Left}};
+  EXPECT_EQ(seen, expected);
+  EXPECT_TRUE(events.empty()) << events.front();
+}
+
+TEST_F(DesignMode, ADragKeepsReachingTheHookOutsideTheForm) {
+  design();
+  auto& desktop = Desktop::current();
+  const Point origin = form->control<cmd_Opaline_Button>("OkButton").screen_origin();
+  desktop.mouse_move({origin.x + 5, origin.y + 5});
+  desktop.mouse_down(mouse_button::Left);
+  desktop.mouse_move({-500, -500});
+  desktop.mouse_up(mouse_button::Left);
+  ASSERT_EQ(seen.size(), 4u);
+  EXPECT_EQ(seen[2], (Seen{Kind::MouseMove, "", mouse_button::Left}));
+  EXPECT_EQ(seen[3].kind, Kind::MouseUp);
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_F(DesignMode, KeysGoToTheHookNotTheFocusedControl) {
+  auto& box = form->control<txt_Opaline_opal>("NameText");
+  Desktop::current().set_focus(box);
+  design();
+  auto& desktop = Desktop::current();
+  desktop.key_down(46, shift_mask::Ctrl);
+  desktop.key_press('x');
+  desktop.key_up(46, shift_mask::Ctrl);
+  EXPECT_EQ(seen, (std::vector<Seen>{{Kind::KeyDown, "", 46}}));
+  EXPECT_TRUE(events.empty()) << events.front();
+}
+
+TEST_F(DesignMode, AnEmptyHookGivesTheControlsTheirInputBack) {
+  design();
+  Desktop::current().set_design_hook(*form, nullptr);
+  EXPECT_FALSE(Desktop::current().in_design_mode(form.get()));
+  click(form->control<cmd_Opaline_Button>("OkButton"));
+  EXPECT_TRUE(seen.empty());
+  EXPECT_NE(std::find(events.begin(), events.end(), "OkButton.Click"), events.end());
+}
+
+}  // namespace
+}  // namespace okit
