@@ -22,7 +22,7 @@ constexpr const char* kUsage =
     "       okit check FORM [--json]\n"
     "       okit sheet [-o OUT.png] [--scale N]\n"
     "       okit skins [DIR]\n"
-    "       okit design FORM --script FILE\n"
+    "       okit design FORM [--script FILE]\n"
     "run, render and sheet also take --skins DIR: draw the controls from the skin images in DIR\n";
 
 int usage(std::ostream& err) {

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/designer/design_window.h"
 #include "app/scenario_parser.h"
 #include "host/picture.h"
 
@@ -171,7 +172,7 @@ std::optional<std::string> read_text(const std::string& path) {
 }
 
 int design_usage(std::ostream& err) {
-  err << "usage: okit design FORM --script FILE\n";
+  err << "usage: okit design FORM [--script FILE]\n";
   return 2;
 }
 
@@ -190,22 +191,25 @@ int design_command(const std::vector<std::string>& args, std::ostream& out, std:
     else return design_usage(err);
   }
   if (form_path.empty()) return design_usage(err);
-  if (script_path.empty()) {
-    err << "okit design: the on-screen designer (toolbox, property grid, Run mode) is not built yet; "
-           "run commands with --script FILE\n";
-    return 2;
-  }
-  const auto text = read_text(script_path);
-  if (!text) {
-    err << script_path << ":0: cannot read the file\n";
-    return 2;
-  }
-  auto commands = parse_design_script(*text, script_path);
-  if (!commands) {
-    err << commands.error().to_string() << '\n';
-    return 2;
+  std::vector<DesignCommand> commands;
+  if (!script_path.empty()) {
+    const auto text = read_text(script_path);
+    if (!text) {
+      err << script_path << ":0: cannot read the file\n";
+      return 2;
+    }
+    auto parsed = parse_design_script(*text, script_path);
+    if (!parsed) {
+      err << parsed.error().to_string() << '\n';
+      return 2;
+    }
+    commands = std::move(*parsed);
   }
 
+  // The window's message loop takes the desktop first; the designer then
+  // takes it over, empty.
+  std::optional<Application> screen;
+  if (script_path.empty()) screen.emplace();
   Designer designer;
   if (std::filesystem::exists(form_path)) {
     if (auto opened = designer.open(form_path); !opened) {
@@ -220,7 +224,10 @@ int design_command(const std::vector<std::string>& args, std::ostream& out, std:
     }
     designer.start_new(name, form_path);
   }
-  return run_design_script(designer, *commands, out, err);
+  if (!script_path.empty()) return run_design_script(designer, commands, out, err);
+  if (run_design_window(*screen, designer, err)) return 0;
+  err << "okit design: no display available; run commands with --script FILE\n";
+  return 2;
 }
 
 }  // namespace okit
