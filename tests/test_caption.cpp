@@ -8,13 +8,13 @@
 #include <deque>
 #include <functional>
 
-#include "backend/headless/headless_backend.h"
 #include "host/desktop.h"
 #include "host/elements/image.h"
 #include "host/paint/rect_math.h"
 #include "host/user_control.h"
 #include "host_testing.h"
 #include "library/class_registry.h"
+#include "scripted_backend.h"
 
 namespace okit {
 namespace {
@@ -26,14 +26,7 @@ class CaptionControl : public ::testing::Test {
  protected:
   void SetUp() override {
     desktop.reset();
-    backend = std::make_unique<HeadlessBackend>(desktop);
-    backend->set_pump([this] {
-      if (script.empty()) return false;
-      auto step = std::move(script.front());
-      script.pop_front();
-      step();
-      return true;
-    });
+    backend = std::make_unique<testing::ScriptedBackend>(desktop);
     form = desktop.create_form("Main");
     form->place_twips(100 * kTwips, 100 * kTwips, 500 * kTwips, 400 * kTwips);
     desktop.activate(form.get());
@@ -68,13 +61,12 @@ class CaptionControl : public ::testing::Test {
   void press_at(Point where, std::deque<std::function<void()>> moves) {
     desktop.forget_last_press();
     backend->mouse_move(where);
-    script = std::move(moves);
+    backend->script = std::move(moves);
     desktop.mouse_down(mouse_button::Left);
   }
 
   Desktop& desktop = Desktop::current();
-  std::unique_ptr<HeadlessBackend> backend;
-  std::deque<std::function<void()>> script;
+  std::unique_ptr<testing::ScriptedBackend> backend;
   std::shared_ptr<Form> form;
   std::shared_ptr<UserControl> caption;
 };
@@ -149,13 +141,13 @@ TEST_F(CaptionControl, NoDragWithoutDoMoveOrWithAMoveFormThatIsNoBoolean) {
   };
   caption->put_property("DoMove", Value::boolean(false));
   EXPECT_EQ(press_on_bar(), 0);
-  EXPECT_EQ(script.size(), 1u) << "no move loop ran";
+  EXPECT_EQ(backend->script.size(), 1u) << "no move loop ran";
   desktop.mouse_up(mouse_button::Left);
 
   caption->put_property("DoMove", Value::boolean(true));
   caption->put_property("MoveForm", Value("not a boolean"));
   EXPECT_EQ(press_on_bar(), err::TypeMismatch);
-  EXPECT_EQ(script.size(), 1u) << "no move loop ran";
+  EXPECT_EQ(backend->script.size(), 1u) << "no move loop ran";
   desktop.mouse_up(mouse_button::Left);
 
   EXPECT_EQ(form->client_screen_origin(), (Point{100, 100}));

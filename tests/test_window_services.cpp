@@ -7,7 +7,6 @@
 #include <deque>
 #include <functional>
 
-#include "backend/headless/headless_backend.h"
 #include "event_recorder.h"
 #include "host/desktop.h"
 #include "host/elements/image.h"
@@ -15,6 +14,7 @@
 #include "host/user_control.h"
 #include "window_services/mod_ActiveWindow.h"
 #include "window_services/mod_MoveWindows.h"
+#include "scripted_backend.h"
 
 namespace okit {
 namespace {
@@ -49,14 +49,7 @@ class WindowServices : public ::testing::Test {
  protected:
   void SetUp() override {
     desktop.reset();
-    backend = std::make_unique<HeadlessBackend>(desktop);
-    backend->set_pump([this] {
-      if (script.empty()) return false;
-      auto step = std::move(script.front());
-      script.pop_front();
-      step();
-      return true;
-    });
+    backend = std::make_unique<testing::ScriptedBackend>(desktop);
   }
   void TearDown() override {
     backend.reset();
@@ -76,8 +69,7 @@ class WindowServices : public ::testing::Test {
   }
 
   Desktop& desktop = Desktop::current();
-  std::unique_ptr<HeadlessBackend> backend;
-  std::deque<std::function<void()>> script;
+  std::unique_ptr<testing::ScriptedBackend> backend;
 };
 
 TEST_F(WindowServices, ActiveWindowFollowsActivation) {
@@ -98,7 +90,7 @@ TEST_F(WindowServices, DragMovesTheFormByTheCursorDeltaUntilRelease) {
   auto form = make_form("Main", 100, 100);
   auto dragger = add_dragger(*form, true);
   backend->mouse_move({115, 115});
-  script = {
+  backend->script = {
       [&] { backend->mouse_move({145, 135}); },
       [&] { desktop.advance(25); },  // timers tick inside the move loop
       [&] { backend->mouse_move({150, 130}); },
@@ -123,7 +115,7 @@ TEST_F(WindowServices, DragOfAControlMovesItInsideItsForm) {
   auto form = make_form("Main", 100, 100);
   auto dragger = add_dragger(*form, false);
   backend->mouse_move({115, 115});
-  script = {
+  backend->script = {
       [&] { backend->mouse_move({125, 118}); },
       [&] { desktop.mouse_up(mouse_button::Left); },
   };
@@ -137,10 +129,10 @@ TEST_F(WindowServices, DragEndsWhenTheScriptEndsOrTheWindowGoesAway) {
   auto form = make_form("Main", 100, 100);
   add_dragger(*form, true);
   backend->mouse_move({115, 115});
-  script = {[&] { desktop.unload(*form); }, [&] { backend->mouse_move({200, 200}); }};
+  backend->script = {[&] { desktop.unload(*form); }, [&] { backend->mouse_move({200, 200}); }};
   desktop.mouse_down(mouse_button::Left);
   EXPECT_FALSE(form->alive());
-  EXPECT_EQ(script.size(), 1u);  // the loop stopped once its window was gone
+  EXPECT_EQ(backend->script.size(), 1u);  // the loop stopped once its window was gone
   EXPECT_EQ(desktop.cursor(), (Point{115, 115}));
 }
 
