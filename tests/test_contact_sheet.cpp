@@ -3,13 +3,13 @@
 // and bad arguments are refused before anything is written.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
 
 #include "app/sheet_command.h"
 #include "backend/headless/png_file.h"
+#include "temp_dir.h"
 
 namespace okit {
 namespace {
@@ -18,13 +18,8 @@ namespace fs = std::filesystem;
 
 class ContactSheet : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // The process id keeps runs from other build folders apart.
-    dir_ = fs::temp_directory_path() / ("okit_sheet_" + std::to_string(::getpid()) + "_" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  testing::TempDir temp_{"okit_sheet"};
+  const fs::path& dir_ = temp_.path();
 
   // Renders the sheet and compares it pixel for pixel with the golden.
   void expect_matches_golden(const std::vector<std::string>& scale_args, const std::string& golden) {
@@ -47,7 +42,6 @@ class ContactSheet : public ::testing::Test {
                              << actual_path << " (kept only while the test runs)";
   }
 
-  fs::path dir_;
 };
 
 TEST_F(ContactSheet, MatchesItsGoldensAtOneAndTwoTimes) {

@@ -11,6 +11,7 @@
 #include "app/commands.h"
 #include "app/designer/design_script.h"
 #include "app/designer/designer.h"
+#include "temp_dir.h"
 
 namespace okit {
 namespace {
@@ -26,14 +27,8 @@ std::string read_file(const fs::path& path) {
 
 class DesignerTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("okit_designer_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path dir_;
+  testing::TempDir temp_{"okit_designer"};
+  const fs::path& dir_ = temp_.path();
 };
 
 constexpr const char* kDialog = R"(VERSION 5.00

@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/form_check.h"
 #include "host/font.h"
+#include "temp_dir.h"
 
 namespace okit {
 namespace {
@@ -26,11 +25,8 @@ struct CheckResult {
 
 class FormCheck : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("okit_check_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  testing::TempDir temp_{"okit_check"};
+  const fs::path& dir_ = temp_.path();
 
   // Writes a form holding `controls` and checks it.
   CheckResult check(const std::string& controls, CheckOutput output = CheckOutput::Text,
@@ -47,7 +43,6 @@ class FormCheck : public ::testing::Test {
     return path_ + ":" + std::to_string(line) + ": warning: " + text + "\n";
   }
 
-  fs::path dir_;
   std::string path_;
 };
 

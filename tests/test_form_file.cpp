@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include "host/form_file.h"
 #include "host/form_loader.h"
 #include "host_testing.h"
+#include "temp_dir.h"
 
 namespace okit {
 namespace {
@@ -48,14 +48,9 @@ void write_text(const fs::path& path, const std::string& text) { std::ofstream(p
 // A fresh empty directory per test, removed afterwards.
 class FormFileOnDisk : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("okit_form_file_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {})); }
-  fs::path dir_;
+  testing::TempDir temp_{"okit_form_file"};
+  const fs::path& dir_ = temp_.path();
 };
 
 const char* const kSample =

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "temp_dir.h"
 
 namespace okit {
 namespace {
@@ -79,12 +78,8 @@ std::vector<Case> cases() {
 
 class HostileInputs : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("okit_hostile_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
+  testing::TempDir temp_{"okit_hostile"};
+  const fs::path& dir_ = temp_.path();
 };
 
 TEST_F(HostileInputs, EachEndsInAMessageAndAnExitStatus) {

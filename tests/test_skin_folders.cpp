@@ -3,7 +3,6 @@
 // while every unusable file falls back to the built-in image with a warning.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -16,6 +15,7 @@
 #include "host/elements/image.h"
 #include "host/skins.h"
 #include "library/class_registry.h"
+#include "temp_dir.h"
 
 namespace okit {
 namespace {
@@ -71,23 +71,18 @@ std::shared_ptr<const Bitmap> new_button_image(std::string_view name) {
 class SkinFolder : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("okit_skins_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
     fs::create_directories(dir_ / "button");
     for (const auto& entry : fs::directory_iterator(fs::path(OKIT_SOURCE_DIR) / "controls/button/skins")) {
       fs::copy_file(entry.path(), dir_ / "button" / entry.path().filename());
     }
   }
-  void TearDown() override {
-    use_built_in_skins();
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { use_built_in_skins(); }
   fs::path button_file(const std::string& name) const { return dir_ / "button" / (name + ".bmp"); }
   std::string dir() const { return dir_.string(); }
 
  private:
-  fs::path dir_;
+  testing::TempDir temp_{"okit_skins"};
+  const fs::path& dir_ = temp_.path();
 };
 
 TEST(SkinList, EveryImageOnceGroupedByControl) {
