@@ -11,23 +11,8 @@ set -eu
 OKIT=$1
 SHOT=${2:-}
 
-if [ -z "${DISPLAY:-}" ]; then
-  exec timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
-fi
-
-WORK=$(mktemp -d)
-OKIT_PID=""
-cleanup() {
-  [ -n "$OKIT_PID" ] && kill "$OKIT_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "design_window: $*" >&2
-  [ -s "$WORK/okit.log" ] && sed 's/^/okit: /' "$WORK/okit.log" >&2
-  exit 1
-}
+E2E_NAME=design_window
+. "$(dirname "$0")/x_session.sh"
 
 "$OKIT" design "$WORK/Dialog.frm" > "$WORK/okit.log" 2>&1 &
 OKIT_PID=$!

@@ -13,23 +13,8 @@ OKIT=$1
 FORM=$2
 TITLE="Window demo"
 
-if [ -z "${DISPLAY:-}" ]; then
-  exec timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
-fi
-
-WORK=$(mktemp -d)
-OKIT_PID=""
-cleanup() {
-  [ -n "$OKIT_PID" ] && kill "$OKIT_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "run_gallery: $*" >&2
-  [ -s "$WORK/okit.log" ] && sed 's/^/okit: /' "$WORK/okit.log" >&2
-  exit 1
-}
+E2E_NAME=run_gallery
+. "$(dirname "$0")/x_session.sh"
 
 # The window's client area on the screen, cut out of a screenshot.
 window_shot() {
