@@ -92,20 +92,16 @@ void Designer::restore(const Snapshot& state) {
     if (form_->find_control(name)) selection_.push_back(name);
 }
 
-bool Designer::undo() {
-  if (undo_.empty()) return false;
-  redo_.push_back(snapshot());
-  restore(undo_.back());
-  undo_.pop_back();
-  after_restore();
-  return true;
-}
+bool Designer::undo() { return step(undo_, redo_); }
 
-bool Designer::redo() {
-  if (redo_.empty()) return false;
-  undo_.push_back(snapshot());
-  restore(redo_.back());
-  redo_.pop_back();
+bool Designer::redo() { return step(redo_, undo_); }
+
+// Goes back to the last state of `from`, keeping the present one on `to`.
+bool Designer::step(std::vector<Snapshot>& from, std::vector<Snapshot>& to) {
+  if (from.empty()) return false;
+  to.push_back(snapshot());
+  restore(from.back());
+  from.pop_back();
   after_restore();
   return true;
 }

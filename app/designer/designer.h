@@ -101,6 +101,7 @@ class Designer : public ApplicationEvents {
   void load_text(const std::string& text);
   void load_document(const FormDocument& doc);
   void after_restore();
+  bool step(std::vector<Snapshot>& from, std::vector<Snapshot>& to);
 
   Element& control(const std::string& name) const;        // RuntimeError 424 when there is none
   Element& container(const std::string& name) const;      // a container control or the form
