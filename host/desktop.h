@@ -103,16 +103,12 @@ class Desktop : public EventSink {
   // the release while a press that began on it is held, and every key while
   // it is active go to its hook instead, so a designer selects a button rather
   // than pressing it. The hook sees key downs only (presses and releases of
-  // keys are swallowed). An empty hook ends design mode.
-  struct DesignInput {
-    enum class Kind { MouseDown, MouseMove, MouseUp, KeyDown } kind;
-    Element* target = nullptr;  // the element under the cursor; nullptr for keys and outside the form
-    std::int16_t button_or_key = 0;
-    std::int16_t shift = 0;
-  };
-  using DesignHook = std::function<void(Form& form, const DesignInput& input)>;
-  void set_design_hook(Form& form, DesignHook hook);
-  bool in_design_mode(const Form* form) const;
+  // keys are swallowed). An empty hook ends design mode. The hook lives on
+  // the form (Form::design_hook) and goes with it.
+  using DesignInput = okit::DesignInput;
+  using DesignHook = okit::DesignHook;
+  void set_design_hook(Form& form, DesignHook hook) { form.set_design_hook(std::move(hook)); }
+  bool in_design_mode(const Form* form) const { return form && form->design_hook(); }
 
   // ---- Time -------------------------------------------------------------------
   TimerQueue& timers() { return timers_; }
@@ -165,11 +161,6 @@ class Desktop : public EventSink {
   TimerQueue timers_;
   std::deque<std::function<void()>> messages_;
   MoveLoop move_loop_;
-  struct DesignMode {
-    std::weak_ptr<Dispatch> form;
-    DesignHook hook;
-  };
-  std::vector<DesignMode> design_modes_;
 };
 
 // Processes pending window messages before returning, as controls do in the

@@ -4,6 +4,7 @@
 // the runtime's windows have no frame of their own (the caption control draws
 // frames), so the outer rectangle and the client area coincide.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,17 @@ namespace okit {
 // memory rather than show anything, so sizes beyond this are refused.
 inline constexpr int kMaxFormPixels = 8192;
 inline constexpr double kMaxFormTwips = kMaxFormPixels * kTwipsPerPixel;
+
+// Input a form in design mode hands to its designer instead of its controls
+// (see Desktop::set_design_hook).
+struct DesignInput {
+  enum class Kind { MouseDown, MouseMove, MouseUp, KeyDown } kind;
+  Element* target = nullptr;  // the element under the cursor; nullptr for keys and outside the form
+  std::int16_t button_or_key = 0;
+  std::int16_t shift = 0;
+};
+class Form;
+using DesignHook = std::function<void(Form& form, const DesignInput& input)>;
 
 class Form : public Element {
  public:
@@ -44,6 +56,10 @@ class Form : public Element {
   // Removes the form from the desktop once the event being handled has
   // finished: a handler may close its own form.
   void Unload();
+
+  // Design mode: empty while the form takes its own input.
+  const DesignHook& design_hook() const { return design_hook_; }
+  void set_design_hook(DesignHook hook) { design_hook_ = std::move(hook); }
 
   const std::string& caption() const { return caption_; }
   void put_Caption(std::string v) { caption_ = std::move(v); }
@@ -86,6 +102,7 @@ class Form : public Element {
   std::int32_t back_color_ = static_cast<std::int32_t>(0x8000000F);
   std::weak_ptr<Dispatch> focused_;
   DirtyRegion dirty_;
+  DesignHook design_hook_;
 };
 
 // The control (as the form's author placed it) that holds or is `e`: the

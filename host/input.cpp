@@ -1,7 +1,6 @@
 // Mouse input: hit testing, capture while a button is held, and the click
 // and double-click sequences the host produces.
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "host/desktop.h"
@@ -48,31 +47,13 @@ Element* Desktop::element_at(Point screen) const {
   return nullptr;
 }
 
-void Desktop::set_design_hook(Form& form, DesignHook hook) {
-  // Forms unloaded since leave their entries behind; they go here.
-  std::erase_if(design_modes_, [&](const DesignMode& mode) {
-    const Element* held = locked_element(mode.form);
-    return !held || held == &form;
-  });
-  if (hook) design_modes_.push_back({form.weak_from_this(), std::move(hook)});
-}
-
-bool Desktop::in_design_mode(const Form* form) const {
-  return form && std::any_of(design_modes_.begin(), design_modes_.end(),
-                             [&](const DesignMode& mode) { return locked_element(mode.form) == form; });
-}
-
 bool Desktop::route_to_design(Form* form, const DesignInput& input) {
   if (!in_design_mode(form)) return false;
   // The hook may reload the form (undo) or set hooks anew: it runs from a copy,
   // with the form kept alive.
   auto keep_alive = form->shared_from_this();
-  for (const DesignMode& mode : design_modes_) {
-    if (locked_element(mode.form) != form) continue;
-    const DesignHook hook = mode.hook;
-    hook(*form, input);
-    break;
-  }
+  const DesignHook hook = form->design_hook();
+  hook(*form, input);
   return true;
 }
 
