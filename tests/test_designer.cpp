@@ -183,18 +183,33 @@ TEST_F(DesignerTest, ModifiedFollowsEditsSavesAndUndo) {
   EXPECT_FALSE(reopened.modified());
 }
 
-TEST_F(DesignerTest, ScriptRunsThroughTheCommandLine) {
+// Runs tests/designer/SCRIPT.dsn on a new Dialog.frm and compares what it
+// prints with SCRIPT.out (DIR standing for the scratch folder). Both scripts
+// show errors on purpose, so both exit with 1.
+std::string run_script(const fs::path& dir, const std::string& script) {
   const std::string source = OKIT_SOURCE_DIR;
-  const std::string form = (dir_ / "Dialog.frm").string();
   std::ostringstream out, err;
-  const std::string script = source + "/tests/designer/build_form.dsn";
-  EXPECT_EQ(run_command_line({"design", form, "--script", script}, out, err), 1);  // the script shows one error
-  std::string expected = read_file(source + "/tests/designer/build_form.out");
-  expected.replace(expected.find("DIR"), 3, dir_.string());
+  EXPECT_EQ(run_command_line({"design", (dir / "Dialog.frm").string(), "--script",
+                              source + "/tests/designer/" + script + ".dsn"},
+                             out, err),
+            1);
+  std::string expected = read_file(source + "/tests/designer/" + script + ".out");
+  expected.replace(expected.find("DIR"), 3, dir.string());
   EXPECT_EQ(out.str(), expected);
   EXPECT_EQ(err.str(), "");
+  return read_file(dir / "Dialog.frm");
+}
+
+TEST_F(DesignerTest, ScriptRunsThroughTheCommandLine) {
   // The button stayed where it was placed, with the caption set before the error.
-  EXPECT_NE(read_file(form).find("Caption         =   \"OK\""), std::string::npos);
+  EXPECT_NE(run_script(dir_, "build_form").find("Caption         =   \"OK\""), std::string::npos);
+}
+
+TEST_F(DesignerTest, PropertyGridScriptEditsByTypeAndRefusalsChangeNothing) {
+  const std::string saved = run_script(dir_, "property_grid");
+  EXPECT_NE(saved.find("Value           =   2"), std::string::npos);
+  EXPECT_NE(saved.find("ForeColor       =   -2147483635"), std::string::npos);  // Highlight
+  EXPECT_EQ(saved.find("Width           =   -"), std::string::npos);
 }
 
 TEST_F(DesignerTest, BadScriptsAndFormsAreRefusedWithWhereAndWhat) {

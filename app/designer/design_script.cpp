@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/designer/design_window.h"
+#include "app/designer/property_grid.h"
 #include "app/scenario_parser.h"
 #include "host/picture.h"
 
@@ -47,6 +48,9 @@ class DesignScriptRunner {
     else if (v == "nest") nest(a[0]);
     else if (v == "set") set(a[0], *parse_literal(a[1]));
     else if (v == "get") print_property(a[0]);
+    else if (v == "properties") print_rows(a.empty() ? default_object() : a[0]);
+    else if (v == "choices") print_choices(a[0]);
+    else if (v == "enter") enter(a[0], c.entered);
     else if (v == "grid") grid(a[0]);
     else if (v == "undo") out_ << (d_.undo() ? "undone" : "nothing to undo") << '\n';
     else if (v == "redo") out_ << (d_.redo() ? "redone" : "nothing to redo") << '\n';
@@ -136,6 +140,39 @@ class DesignScriptRunner {
     const PropertyInfo* info = owner.class_info().find_property(property);
     const PropType type = info ? info->type : PropType::Variant;
     out_ << path << " = " << (type == PropType::Object ? describe_picture(value) : format_value(value, type)) << '\n';
+  }
+
+  // The grid shows the selected control, or the form when none or several
+  // are selected.
+  std::string default_object() const {
+    return d_.selection().size() == 1 ? d_.selection().front() : d_.form().name();
+  }
+
+  void print_rows(const std::string& object) {
+    const std::string name = d_.object(object).name();
+    for (const auto& row : property_rows(d_.object(object)))
+      out_ << name << '.' << row.name << " [" << editor_word(row.editor) << ']'
+           << (row.shown.empty() ? "" : " " + row.shown) << '\n';
+  }
+
+  void print_choices(const std::string& path) {
+    const auto dot = path.rfind('.');
+    for (const auto& choice : property_row(d_.object(path.substr(0, dot)), path.substr(dot + 1)).choices)
+      out_ << "choice " << choice << '\n';
+  }
+
+  // A value the grid cannot take is a message to the user, not a stop.
+  void enter(const std::string& path, const std::string& entered) {
+    const auto dot = path.rfind('.');
+    try {
+      d_.enter(path.substr(0, dot), path.substr(dot + 1), entered);
+    } catch (const RuntimeError& error) {
+      out_ << "message " << grid_message(path, error) << '\n';
+      failed_ = true;
+      return;
+    }
+    if (equals_ignore_case(path.substr(dot + 1), "Name")) out_ << "renamed " << path.substr(0, dot) << " to " << entered << '\n';
+    else print_property(path);
   }
 
   void grid(const std::string& setting) {

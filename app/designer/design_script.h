@@ -20,6 +20,7 @@ struct DesignCommand {
   int line = 0;
   std::string verb;
   std::vector<std::string> args;  // tokens after the verb; strings keep their quotes
+  std::string entered;            // enter: the rest of the line after NAME.PROP, as typed
 };
 
 // Checks every line's verb and arguments; the first problem is "FILE:LINE:

@@ -1,6 +1,7 @@
 // Checking a designer script before it runs: each verb's arguments by count
 // and kind, so a typo stops the script before its first line changes the form.
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 
@@ -69,6 +70,29 @@ std::optional<std::string> check_get(const Args& a) {
   return std::nullopt;
 }
 
+std::optional<std::string> check_path(const Args& a, std::size_t n, const char* usage) {
+  if (a.size() != n || a[0].find('.') == std::string::npos) return std::string("expected ") + usage;
+  return std::nullopt;
+}
+
+// `enter NAME.PROP TEXT`: TEXT is everything after one space, exactly as
+// typed, since the grid's editors read text, not script literals (a lone
+// quote is text too).
+std::optional<DesignCommand> split_enter(std::string_view line, int line_number) {
+  const auto words = [&line](std::size_t from) {
+    const auto start = line.find_first_not_of(' ', from);
+    return start == std::string_view::npos ? std::pair{line.size(), line.size()}
+                                           : std::pair{start, std::min(line.find(' ', start), line.size())};
+  };
+  const auto [verb_at, verb_end] = words(0);
+  if (line.substr(verb_at, verb_end - verb_at) != "enter") return std::nullopt;
+  const auto [path_at, path_end] = words(verb_end);
+  DesignCommand c{line_number, "enter", {}, ""};
+  if (path_at < path_end) c.args.emplace_back(line.substr(path_at, path_end - path_at));
+  if (path_end < line.size()) c.entered = line.substr(path_end + 1);
+  return c;
+}
+
 std::optional<std::string> check_grid(const Args& a) {
   if (auto problem = count(a, 1, 1, "grid N|on|off")) return problem;
   if (a[0] == "on" || a[0] == "off") return std::nullopt;
@@ -89,6 +113,9 @@ const std::map<std::string, Check, std::less<>>& checks() {
       {"nest", [](const Args& a) { return count(a, 1, 1, "nest CONTAINER"); }},
       {"set", check_set},
       {"get", check_get},
+      {"properties", [](const Args& a) { return count(a, 0, 1, "properties [NAME]"); }},
+      {"choices", [](const Args& a) { return check_path(a, 1, "choices NAME.PROP"); }},
+      {"enter", [](const Args& a) { return check_path(a, 1, "enter NAME.PROP TEXT"); }},
       {"grid", check_grid},
       {"undo", [](const Args& a) { return count(a, 0, 0, "undo alone"); }},
       {"redo", [](const Args& a) { return count(a, 0, 0, "redo alone"); }},
@@ -117,10 +144,15 @@ Expected<std::vector<DesignCommand>> parse_design_script(std::string_view text, 
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     ++line_number;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    auto tokens = tokenize(line);
-    if (!tokens) return LoadError{file, line_number, tokens.error().message};
-    if (tokens->empty() || tokens->front()[0] == '#') continue;
-    DesignCommand c{line_number, tokens->front(), {tokens->begin() + 1, tokens->end()}};
+    DesignCommand c;
+    if (auto enter = split_enter(line, line_number)) {
+      c = std::move(*enter);
+    } else {
+      auto tokens = tokenize(line);
+      if (!tokens) return LoadError{file, line_number, tokens.error().message};
+      if (tokens->empty() || tokens->front()[0] == '#') continue;
+      c = DesignCommand{line_number, tokens->front(), {tokens->begin() + 1, tokens->end()}, ""};
+    }
     const auto check = checks().find(c.verb);
     if (check == checks().end()) return LoadError{file, line_number, "unknown command: " + c.verb};
     if (auto problem = check->second(c.args)) return LoadError{file, line_number, c.verb + ": " + *problem};

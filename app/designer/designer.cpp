@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/designer/property_grid.h"
 #include "host/form_file.h"
 #include "host/form_loader.h"
 
@@ -110,23 +111,36 @@ void Designer::after_restore() { modified_ = text() != saved_text_; }
 
 // ---- Properties ---------------------------------------------------------------------
 
-namespace {
-
-Dispatch& object_named(const Form& form, const std::string& name) {
-  if (equals_ignore_case(name, form.name())) return const_cast<Form&>(form);
-  auto found = form.find_control(name);
+Element& Designer::object(const std::string& name) const {
+  if (equals_ignore_case(name, form_->name())) return *form_;
+  auto found = form_->find_control(name);
   if (!found) throw RuntimeError(err::ObjectRequired, "Object required: no control named " + name);
   return *found;
 }
 
-}  // namespace
-
-void Designer::set(const std::string& object, const std::string& property, const Value& value) {
-  edit([&] { object_named(*form_, object).put_property(property, value); });
+void Designer::set(const std::string& name, const std::string& property, const Value& value) {
+  edit([&] { object(name).put_property(property, value); });
 }
 
-Value Designer::get(const std::string& object, const std::string& property) const {
-  return object_named(*form_, object).get_property(property);
+Value Designer::get(const std::string& name, const std::string& property) const {
+  return object(name).get_property(property);
+}
+
+void Designer::enter(const std::string& name, const std::string& property, std::string_view entered) {
+  const PropertyRow row = property_row(object(name), property);
+  if (row.name == "Name") rename(name, std::string(entered));
+  else set(name, row.name, read_entry(row, entered));
+}
+
+void Designer::rename(const std::string& name, const std::string& new_name) {
+  Element& renamed = object(name);
+  if (renamed.name() == new_name) return;
+  check_new_name(new_name);
+  edit([&] {
+    for (auto& selected : selection_)
+      if (selected == renamed.name()) selected = new_name;
+    renamed.set_name(new_name);
+  });
 }
 
 void Designer::property_changed(Element&, std::string_view) {

@@ -57,8 +57,16 @@ class Designer : public ApplicationEvents {
   void nest(const std::string& container);
   // Writes a property through the control's own put routine; the form itself
   // is named by its name.
-  void set(const std::string& object, const std::string& property, const Value& value);
-  Value get(const std::string& object, const std::string& property) const;
+  void set(const std::string& name, const std::string& property, const Value& value);
+  Value get(const std::string& name, const std::string& property) const;
+  // What the property grid does with text entered in a row: its editor reads
+  // the text by the property's type (property_grid.h), then set() writes it;
+  // the Name row renames the control. Either failing changes nothing.
+  void enter(const std::string& name, const std::string& property, std::string_view entered);
+  // Gives a control (or the form) a new name, keeping it selected if it was.
+  void rename(const std::string& name, const std::string& new_name);
+  // A control by name, or the form by its name; RuntimeError 424 for neither.
+  Element& object(const std::string& name) const;
 
   bool undo();
   bool redo();

@@ -4,6 +4,8 @@
 // colour with index n, which resolves through the classic blue theme.
 
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 namespace okit {
 
@@ -25,6 +27,13 @@ enum class SystemColor : std::int32_t {
 // The pixel (0x00RRGGBB) of an OLE_COLOR. A system index past the end of
 // the table resolves to black, as the platform answers an unknown index.
 std::uint32_t resolve_color(std::int32_t ole_color);
+
+// The system colours by index, as a colour picker lists them.
+struct SystemColorEntry {
+  std::uint32_t rgb = 0;  // 0x00RRGGBB
+  std::string_view name;
+};
+std::span<const SystemColorEntry> system_colors();
 
 // The OLE_COLOR that names a system colour.
 constexpr std::int32_t system_ole_color(SystemColor index) {
