@@ -44,6 +44,11 @@ std::shared_ptr<Form> Desktop::find_form(std::string_view name) const {
   return nullptr;
 }
 
+void Desktop::close_by_user(Form& form) {
+  auto keep_alive = form.shared_from_this();
+  if (!form.close_guard() || form.close_guard()()) unload(form);
+}
+
 void Desktop::unload(Form& form) {
   auto keep_alive = form.shared_from_this();
   const bool was_active = active_form() == &form;

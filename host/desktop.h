@@ -56,6 +56,9 @@ class Desktop : public EventSink {
   const std::vector<std::shared_ptr<Form>>& forms() const { return forms_; }
   std::shared_ptr<Form> find_form(std::string_view name) const;
   void unload(Form& form);
+  // The user closed the form's window: it is unloaded unless its close guard
+  // keeps it.
+  void close_by_user(Form& form);
   Form* active_form() const;
   // Activates a form (nullptr: another application's window is active). The
   // activated form gives the focus back to the control that last held it.

@@ -30,6 +30,9 @@ struct DesignInput {
 };
 class Form;
 using DesignHook = std::function<void(Form& form, const DesignInput& input)>;
+// Asked when the user closes a form's window; false keeps the form open (an
+// editor asking about unsaved changes first).
+using CloseGuard = std::function<bool()>;
 
 class Form : public Element {
  public:
@@ -60,9 +63,17 @@ class Form : public Element {
   // Design mode: empty while the form takes its own input.
   const DesignHook& design_hook() const { return design_hook_; }
   void set_design_hook(DesignHook hook) { design_hook_ = std::move(hook); }
+  // Empty: the window closes when asked (see Desktop::close_by_user).
+  const CloseGuard& close_guard() const { return close_guard_; }
+  void set_close_guard(CloseGuard guard) { close_guard_ = std::move(guard); }
 
   const std::string& caption() const { return caption_; }
   void put_Caption(std::string v) { caption_ = std::move(v); }
+  // What the form's window shows as its title: the Caption, unless a tool
+  // shows its own there (a designer's "Dialog - okit design *"), which the
+  // form file never holds.
+  const std::string& window_title() const { return window_title_.empty() ? caption_ : window_title_; }
+  void set_window_title(std::string title) { window_title_ = std::move(title); }
   std::int16_t border_style() const { return border_style_; }
   void put_BorderStyle(std::int16_t v);
   std::int32_t back_color() const { return back_color_; }
@@ -98,11 +109,13 @@ class Form : public Element {
 
  private:
   std::string caption_;
+  std::string window_title_;
   std::int16_t border_style_ = 2;
   std::int32_t back_color_ = static_cast<std::int32_t>(0x8000000F);
   std::weak_ptr<Dispatch> focused_;
   DirtyRegion dirty_;
   DesignHook design_hook_;
+  CloseGuard close_guard_;
 };
 
 // The control (as the form's author placed it) that holds or is `e`: the

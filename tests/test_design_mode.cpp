@@ -99,5 +99,33 @@ TEST_F(DesignMode, AnEmptyHookGivesTheControlsTheirInputBack) {
   EXPECT_NE(std::find(events.begin(), events.end(), "OkButton.Click"), events.end());
 }
 
+TEST_F(DesignMode, AClosedWindowGoesUnlessItsGuardKeepsIt) {
+  auto& desktop = Desktop::current();
+  int asked = 0;
+  bool may_close = false;
+  form->set_close_guard([&] {
+    ++asked;
+    return may_close;
+  });
+  desktop.close_by_user(*form);
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(form->alive());
+  may_close = true;
+  desktop.close_by_user(*form);
+  EXPECT_FALSE(form->alive());
+
+  auto plain = Form::create("Plain");
+  desktop.close_by_user(*plain);
+  EXPECT_FALSE(plain->alive());
+}
+
+TEST_F(DesignMode, AToolsWindowTitleIsNotTheFormsCaption) {
+  EXPECT_EQ(form->window_title(), form->caption());
+  form->set_window_title("Gallery - okit design *");
+  EXPECT_EQ(form->window_title(), "Gallery - okit design *");
+  EXPECT_NE(form->caption(), form->window_title());
+  EXPECT_EQ(form->get_property("Caption").to_string(), form->caption());
+}
+
 }  // namespace
 }  // namespace okit

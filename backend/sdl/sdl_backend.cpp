@@ -119,8 +119,10 @@ void SdlBackend::handle(const SDL_Event& event) {
 void SdlBackend::dispatch(const SDL_Event& event) {
   switch (event.type) {
     case SDL_QUIT:
-      // The session ends or the process was asked to stop: every form goes.
-      for (const auto& form : std::vector(desktop_.forms())) desktop_.unload(*form);
+      // The session ends or the process was asked to stop: every form goes
+      // that may (an editor may first ask about unsaved changes).
+      for (const auto& form : std::vector(desktop_.forms()))
+        if (form->alive()) desktop_.close_by_user(*form);
       break;
     case SDL_WINDOWEVENT:
       handle_window_event(event.window);
@@ -157,7 +159,7 @@ void SdlBackend::handle_window_event(const SDL_WindowEvent& event) {
       focus_left_application_ = true;
       break;
     case SDL_WINDOWEVENT_CLOSE:
-      desktop_.unload(*form);
+      desktop_.close_by_user(*form);
       break;
     case SDL_WINDOWEVENT_EXPOSED:
       windows_.exposed(event.windowID);

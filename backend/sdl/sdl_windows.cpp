@@ -107,7 +107,7 @@ FormWindows::FormWindow* FormWindows::open(Form& form) {
   shown.form = form.weak_from_this();
   shown.origin = form.client_screen_origin();
   shown.client = form.client_pixels();
-  shown.title = form.caption();
+  shown.title = form.window_title();
   shown.border_style = form.border_style();
   // A window of no size is not allowed; an empty form still gets one pixel.
   const int width = std::max(1, shown.client.width()) * scale_, height = std::max(1, shown.client.height()) * scale_;
@@ -131,8 +131,8 @@ void FormWindows::follow(FormWindow& shown, Form& form) {
     SDL_SetWindowSize(shown.window, std::max(1, client.width()) * scale_, std::max(1, client.height()) * scale_);
     shown.show_all = true;
   }
-  if (form.caption() != shown.title) {
-    shown.title = form.caption();
+  if (form.window_title() != shown.title) {
+    shown.title = form.window_title();
     SDL_SetWindowTitle(shown.window, shown.title.c_str());
   }
   if (form.border_style() != shown.border_style) {
