@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <optional>
+#include <vector>
 #include <unordered_set>
 
 #include "host/desktop.h"
 #include "host/elements/element_kinds.h"
+#include "host/paint/colors.h"
 #include "host/property_bag.h"
 #include "host/user_control.h"
 #include "library/class_registry.h"
@@ -226,39 +229,68 @@ std::string_view library_of(const Element& control) {
   return dynamic_cast<const UserControl*>(&control) ? kControlLibrary : kHostLibrary;
 }
 
+namespace {
+
+std::optional<LoadError> check_document(const FormBlock& top, const std::string& file) {
+  int count = 0;
+  if (auto problem = check_control_count(top, file, count)) return problem;
+  if (auto problem = check_block(top, file, 0)) return problem;
+  std::unordered_set<std::string> names;
+  return check_names(top, file, names);
+}
+
+// Gives a form on the desktop the properties and controls of `top`; on a
+// failure the caller decides what becomes of the form.
+std::optional<LoadError> fill_form(Form& form, const FormBlock& top, const std::string& file,
+                                   std::vector<UnreadKey>* unread_keys) {
+  try {
+    const FormProperty* caption = top.find("Caption");
+    form.put_Caption(caption ? caption->value.to_string() : top.name);
+    form.put_BorderStyle(static_cast<std::int16_t>(key_or(top, "BorderStyle", 2)));
+    form.put_BackColor(static_cast<std::int32_t>(key_or(top, "BackColor", system_ole_color(SystemColor::ButtonFace))));
+    form.place_twips(key_or(top, "ClientLeft", 0), key_or(top, "ClientTop", 0), key_or(top, "ClientWidth", 4800),
+                     key_or(top, "ClientHeight", 3600));
+    for (const auto& child : top.children) build_control(child, form, unread_keys);
+  } catch (const BuildFailure& failure) {
+    return error_at(file, failure.line, failure.message);
+  } catch (const RuntimeError& error) {
+    return error_at(file, top.line, describe(error) + " while loading " + top.name);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::string& file,
                                           std::vector<UnreadKey>* unread_keys) {
   const FormBlock& top = doc.form;
-  int count = 0;
-  if (auto problem = check_control_count(top, file, count)) return *problem;
-  if (auto problem = check_block(top, file, 0)) return *problem;
-  std::unordered_set<std::string> names;
-  if (auto problem = check_names(top, file, names)) return *problem;
+  if (auto problem = check_document(top, file)) return *problem;
   auto& desktop = Desktop::current();
   if (desktop.find_form(top.name))
     return error_at(file, top.line, "a form named " + top.name + " is already loaded");
 
   auto form = desktop.create_form(top.name);
-  try {
-    const FormProperty* caption = top.find("Caption");
-    form->put_Caption(caption ? caption->value.to_string() : top.name);
-    form->put_BorderStyle(static_cast<std::int16_t>(key_or(top, "BorderStyle", 2)));
-    form->put_BackColor(static_cast<std::int32_t>(key_or(top, "BackColor", form->back_color())));
-    form->place_twips(key_or(top, "ClientLeft", 0), key_or(top, "ClientTop", 0), key_or(top, "ClientWidth", 4800),
-                      key_or(top, "ClientHeight", 3600));
-    for (const auto& child : top.children) build_control(child, *form, unread_keys);
-  } catch (const BuildFailure& failure) {
+  if (auto problem = fill_form(*form, top, file, unread_keys)) {
     desktop.unload(*form);
-    return error_at(file, failure.line, failure.message);
-  } catch (const RuntimeError& error) {
-    desktop.unload(*form);
-    return error_at(file, top.line, describe(error) + " while loading " + top.name);
+    return *problem;
   }
   if (form->alive()) {
     desktop.activate(form.get());
     desktop.focus_first(*form);
   }
   return form;
+}
+
+Expected<bool> reload_form(Form& form, const FormDocument& doc, const std::string& file) {
+  const FormBlock& top = doc.form;
+  if (auto problem = check_document(top, file)) return *problem;
+  if (auto other = Desktop::current().find_form(top.name); other && other.get() != &form)
+    return error_at(file, top.line, "a form named " + top.name + " is already loaded");
+  for (const auto& child : std::vector(form.children()))
+    if (child->alive()) child->destroy();
+  form.set_name(top.name);
+  if (auto problem = fill_form(form, top, file, nullptr)) return *problem;
+  return true;
 }
 
 std::shared_ptr<Form> Form::load(const std::string& path) {

@@ -33,6 +33,12 @@ inline constexpr int kMaxFormControls = 10000;
 Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::string& file,
                                           std::vector<UnreadKey>* unread_keys = nullptr);
 
+// Loads `doc` into a form already on the desktop in place of everything it
+// holds, keeping the form object (and so its window): a designer's undo
+// swaps a form's contents rather than the form. After a failure the form
+// holds what was built before it.
+Expected<bool> reload_form(Form& form, const FormDocument& doc, const std::string& file);
+
 // The document that saving a form writes.
 FormDocument describe_form(Form& form);
 

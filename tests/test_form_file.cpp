@@ -244,6 +244,33 @@ TEST(FormLoader, KeysStoredInFewerBitsRefuseNumbersBeyondThem) {
       << "the largest values that fit load";
 }
 
+// A designer's undo swaps a form's contents in place: the same form object
+// (and window handle) afterwards, holding exactly the new document.
+TEST(FormLoader, ReloadingKeepsTheFormAndReplacesWhatItHolds) {
+  QuietDesktop quiet;
+  const auto parse = [](std::string_view text) { return *parse_form(text, "form.frm"); };
+  auto form = *load_form(parse("Begin Host.Form F\n  Caption = \"One\"\n"
+                               "  Begin Host.Label A\n  End\n  Begin Host.Label B\n  End\nEnd\n"),
+                         "form.frm");
+  const auto hwnd = form->hwnd();
+  ASSERT_TRUE(reload_form(*form, parse("Begin Host.Form G\n  Caption = \"Two\"\n  ClientLeft = 150\n"
+                                       "  Begin Host.CommandButton C\n  End\nEnd\n"),
+                          "form.frm"));
+  EXPECT_EQ(form->hwnd(), hwnd);
+  EXPECT_EQ(form->name(), "G");
+  EXPECT_EQ(form->caption(), "Two");
+  EXPECT_EQ(form->left_twips(), 150);
+  ASSERT_EQ(form->controls().size(), 1u);
+  EXPECT_EQ(form->controls()[0]->name(), "C");
+
+  // Another form's name is refused before anything changes.
+  Desktop::current().create_form("Other");
+  const auto refused = reload_form(*form, parse("Begin Host.Form Other\nEnd\n"), "form.frm");
+  ASSERT_FALSE(refused);
+  EXPECT_EQ(refused.error().to_string(), "form.frm:1: a form named Other is already loaded");
+  EXPECT_EQ(form->controls().size(), 1u);
+}
+
 FormDocument small_document() {
   FormDocument doc;
   doc.object_lines.push_back("Object = \"{GUID}#8.0#0\"; \"OpalineKit\"");

@@ -77,13 +77,20 @@ void Designer::load_text(const std::string& text) {
   load_document(*doc);
 }
 
+// Undo, redo and nesting swap the form's contents, keeping the form object
+// and so its window.
 void Designer::load_document(const FormDocument& doc) {
-  if (form_) Desktop::current().unload(*form_);
   loading_ = true;
-  auto loaded = load_form(doc, "<design>");
+  std::optional<LoadError> failure;
+  if (form_) {
+    if (auto reloaded = reload_form(*form_, doc, "<design>"); !reloaded) failure = reloaded.error();
+  } else if (auto loaded = load_form(doc, "<design>")) {
+    form_ = *loaded;
+  } else {
+    failure = loaded.error();
+  }
   loading_ = false;
-  if (!loaded) throw RuntimeError(err::InvalidCall, "cannot restore the form: " + loaded.error().to_string());
-  form_ = *loaded;
+  if (failure) throw RuntimeError(err::InvalidCall, "cannot restore the form: " + failure->to_string());
 }
 
 void Designer::restore(const Snapshot& state) {
