@@ -171,8 +171,10 @@ class DesignScriptRunner {
       failed_ = true;
       return;
     }
-    if (equals_ignore_case(path.substr(dot + 1), "Name")) out_ << "renamed " << path.substr(0, dot) << " to " << entered << '\n';
-    else print_property(path);
+    if (equals_ignore_case(path.substr(dot + 1), "Name"))
+      out_ << "renamed " << path.substr(0, dot) << " to " << entered << '\n';
+    else
+      print_property(path);
   }
 
   void grid(const std::string& setting) {

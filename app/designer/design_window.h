@@ -1,8 +1,9 @@
 #pragma once
 // The designer on screen: the form being designed in its own window, in
-// design mode, and a toolbox window beside it. The form's window takes the
-// mouse and keys for the Designer (select, drag, delete, nudge, undo, redo,
-// save); its caption carries Designer::title().
+// design mode (design_canvas.h), with the toolbox (toolbox_window.h) and the
+// property grid (property_window.h) beside it, Run mode (form_run.h) and the
+// question before unsaved changes are lost. The form's window title carries
+// Designer::title().
 
 #include <ostream>
 

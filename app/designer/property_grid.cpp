@@ -86,7 +86,8 @@ std::optional<Value> number(std::string_view entered) {
 Value read_color(std::string_view entered) {
   std::string_view text = trim(entered);
   // A choice from the list reads "Button Face (&H8000000F&)": the name decides.
-  if (const auto open = text.find(" ("); open != std::string_view::npos && text.back() == ')') text = text.substr(0, open);
+  if (const auto open = text.find(" ("); open != std::string_view::npos && text.back() == ')')
+    text = text.substr(0, open);
   const auto colors = system_colors();
   for (std::size_t i = 0; i < colors.size(); ++i)
     if (equals_ignore_case(colors[i].name, text)) return Value(static_cast<std::int32_t>(kSystemColorFlag | i));

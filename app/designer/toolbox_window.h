@@ -1,0 +1,35 @@
+#pragma once
+// The designer's toolbox: a window beside the form with one button per class
+// a form can hold, each with its toolbox bitmap. Clicking a tool marks it;
+// the next press on the form places that class (DesignCanvas takes it).
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/designer/design_canvas.h"
+#include "app/designer/event_router.h"
+
+namespace okit {
+
+class ToolboxWindow {
+ public:
+  // Opens the toolbox with its top-left corner at `at` (screen pixels).
+  ToolboxWindow(EventRouter& router, Point at);
+
+  Form& form() const { return *form_; }
+  // The class of the marked tool, once: taking it clears the mark.
+  std::optional<std::string> take_pick();
+  void close();
+
+ private:
+  void pick(std::size_t tool);
+
+  std::shared_ptr<Form> form_;
+  std::optional<std::size_t> picked_;
+  std::vector<std::shared_ptr<Element>> buttons_;
+  SelectionFrames mark_;
+};
+
+}  // namespace okit
