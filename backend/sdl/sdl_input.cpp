@@ -45,6 +45,11 @@ void SdlBackend::handle_mouse_button(const SDL_MouseButtonEvent& event) {
   Form* form = windows_.form_of(event.windowID);
   const std::int16_t button = button_for(event.button);
   if (!form || !button) return;
+  // The window the system delivered the press to is the one on top there:
+  // it is activated first (as a click activates a window), so the desktop's
+  // stacking agrees before the press is routed, even when the focus event
+  // comes later or, without a window manager, never.
+  if (event.state == SDL_PRESSED && desktop_.active_form() != form) desktop_.activate(form);
   const Point p = screen_point(*form, event.x, event.y);
   if (p != desktop_.cursor()) desktop_.mouse_move(p, current_shift());
   if (event.state == SDL_PRESSED) {
