@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "api/opalinekit.h"
+#include "host/place_control.h"
 
 namespace okit {
 namespace {
@@ -97,6 +98,19 @@ TEST_F(DesignMode, AnEmptyHookGivesTheControlsTheirInputBack) {
   click(form->control<cmd_Opaline_Button>("OkButton"));
   EXPECT_TRUE(seen.empty());
   EXPECT_NE(std::find(events.begin(), events.end(), "OkButton.Click"), events.end());
+}
+
+// A form being designed does not run: its timers (the controls' hover
+// polling among them) raise nothing until design mode ends.
+TEST_F(DesignMode, TimersOfAFormBeingDesignedRaiseNothing) {
+  auto timer = place_control(*form, *form, "Timer", "Tick", {0, 0});
+  timer->put_property("Interval", Value(std::int32_t{10}));
+  design();
+  Desktop::current().advance(100);
+  EXPECT_EQ(std::count(events.begin(), events.end(), "Tick.Timer"), 0);
+  Desktop::current().set_design_hook(*form, nullptr);
+  Desktop::current().advance(100);
+  EXPECT_GT(std::count(events.begin(), events.end(), "Tick.Timer"), 0);
 }
 
 TEST_F(DesignMode, AClosedWindowGoesUnlessItsGuardKeepsIt) {

@@ -29,6 +29,8 @@ TEST(Mnemonic, MarkersAreStrippedAndTheFirstSingleMarkerCounts) {
   EXPECT_EQ(strip_mnemonic("&Test"), "Test");
   EXPECT_EQ(strip_mnemonic("A&&B"), "A&B");
   EXPECT_EQ(strip_mnemonic("Fish &"), "Fish &");  // a trailing marker marks nothing
+  EXPECT_EQ(strip_mnemonic(escape_mnemonic("Face (&H8000000F&)")), "Face (&H8000000F&)");
+  EXPECT_EQ(mnemonic_of(escape_mnemonic("&Save")), 0);
 
   EXPECT_EQ(mnemonic_of("Save &As"), 'a');
   EXPECT_EQ(mnemonic_of("A&&B"), 0);

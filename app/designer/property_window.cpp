@@ -1,5 +1,6 @@
 #include "app/designer/property_window.h"
 
+#include "host/elements/mnemonic.h"
 #include "host/elements/shape.h"
 #include "host/place_control.h"
 
@@ -119,7 +120,7 @@ void PropertyWindow::open_list(const PropertyRow& row) {
     }
     auto choice = place_control(*list, *list, "CommandButton", "Choice" + std::to_string(i), {8 + swatch, top},
                                 Size{kChoiceWidth, kRowHeight - 1});
-    choice->put_property("Caption", Value(row.choices[i]));
+    choice->put_property("Caption", Value(escape_mnemonic(row.choices[i])));
     router_.on(choice, "Click", [this, property = row.name, entry = row.choices[i], list = std::weak_ptr(list)](
                                     std::span<Value>) {
       if (auto held = list.lock(); held && held->alive()) Desktop::current().unload(*held);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "host/elements/mnemonic.h"
 #include "host/place_control.h"
 
 namespace okit {
@@ -20,6 +21,7 @@ void ask(EventRouter& router, const Form& over, const std::string& title, const 
                     kHeight * kTwipsPerPixel);
   auto text = place_control(*form, *form, "Label", "Message", {12, 12}, Size{kWidth - 24, 48});
   text->put_property("WordWrap", Value::boolean(true));
+  text->put_property("UseMnemonic", Value::boolean(false));
   text->put_property("Caption", Value(message));
 
   // One answer only: the first to arrive (a button, or the window's close).
@@ -34,7 +36,7 @@ void ask(EventRouter& router, const Form& over, const std::string& title, const 
   for (std::size_t i = 0; i < answers.size(); ++i, left += kButtonWidth + kGap) {
     auto button = place_control(*form, *form, "CommandButton", "Answer" + std::to_string(i + 1),
                                 {left + kGap, kHeight - kButtonHeight - 12}, Size{kButtonWidth, kButtonHeight});
-    button->put_property("Caption", Value(answers[i]));
+    button->put_property("Caption", Value(escape_mnemonic(answers[i])));
     router.on(button, "Click", [answer, i](std::span<Value>) { answer(i); });
   }
   form->set_close_guard([answer, last = answers.size() - 1] {

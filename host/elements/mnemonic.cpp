@@ -4,6 +4,12 @@
 
 namespace okit {
 
+std::string escape_mnemonic(std::string_view text) {
+  std::string caption;
+  for (char c : text) caption += c == '&' ? std::string_view("&&") : std::string_view(&c, 1);
+  return caption;
+}
+
 std::string strip_mnemonic(std::string_view caption) {
   std::string shown;
   shown.reserve(caption.size());

@@ -13,6 +13,9 @@ namespace okit {
 // at the very end has nothing to mark and is shown as it is.
 std::string strip_mnemonic(std::string_view caption);
 
+// The caption that shows `text` exactly: every '&' doubled, nothing marked.
+std::string escape_mnemonic(std::string_view text);
+
 // The marked character in lower case, or 0 when the caption marks none or
 // marks a character that no key produces (anything outside ASCII). The first
 // marker counts, as in dialogs.

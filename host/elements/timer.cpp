@@ -32,7 +32,12 @@ void Timer::put_Enabled(bool v) {
     queue.start(*this);
 }
 
-void Timer::fire() { raise("Timer"); }
+// A form being designed is not running: its timers, the controls' own hover
+// polling among them, keep their schedule but do nothing.
+void Timer::fire() {
+  if (Form* owner = form(); owner && owner->design_hook()) return;
+  raise("Timer");
+}
 
 void Timer::on_destroy() { Desktop::current().timers().stop(*this); }
 
