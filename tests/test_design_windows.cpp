@@ -89,6 +89,32 @@ TEST_F(DesignWindows, APlacedControlGoesIntoTheContainerUnderThePress) {
   EXPECT_EQ(d.get("Command1", "Left").to_double(), 24 * 15.0);  // 40 on the form is 24 in the frame
 }
 
+TEST_F(DesignWindows, DroppingOnAContainerPutsTheControlInsideAndBackOut) {
+  canvas.attach();
+  d.place("fam_Opaline_Framebordder", "", 16, 16, Size{160, 120});
+  d.place("CommandButton", "", 200, 160, Size{64, 24});
+  // Nesting reloads the form, so controls are compared by name.
+  const auto holder = [&] {
+    const Element* e = control_holding(d.form().find_control("Command1")->parent());
+    return e ? e->name() : "";
+  };
+
+  drag({210, 170}, {50, 70});  // dropped inside the frame: one edit moves and nests
+  EXPECT_EQ(holder(), "Frame1");
+  EXPECT_EQ(d.get("Command1", "Left").to_double(), 24 * 15.0);  // 40 on the form, 16 in the frame
+  ASSERT_TRUE(d.undo());
+  EXPECT_EQ(holder(), "");
+  EXPECT_EQ(d.get("Command1", "Left").to_double(), 200 * 15.0);
+
+  ASSERT_TRUE(d.redo());
+  d.select("Command1", false);
+  drag({45, 70}, {45, 80});  // a move inside the frame stays there: 48 + 10 snaps to 56
+  EXPECT_EQ(d.get("Command1", "Top").to_double(), 56 * 15.0);
+  EXPECT_EQ(holder(), "Frame1");
+  drag({45, 85}, {245, 185});  // dropped on the form: out of the frame
+  EXPECT_EQ(holder(), "");
+}
+
 TEST(GrabHandles, RightBottomAndCornerHandlesResize) {
   const Rect r{10, 10, 50, 30};
   EXPECT_FALSE(handle_at(r, {30, 20}).has_value());

@@ -223,6 +223,8 @@ TEST_F(DesignerTest, BadScriptsAndFormsAreRefusedWithWhereAndWhat) {
   EXPECT_EQ(problem("nudge sideways\n"), "s.dsn:1: nudge: not a direction: sideways");
   EXPECT_EQ(problem("set A.Caption \"open\n"), "s.dsn:1: unterminated string");
   EXPECT_EQ(problem("grid 0\n"), "s.dsn:1: grid: not a grid size (1 to 1000 pixels): 0");
+  EXPECT_EQ(problem("move 1 2 into F\n"), "s.dsn:1: move: expected move DX DY [in CONTAINER]");
+  EXPECT_EQ(problem("enter Caption OK\n"), "s.dsn:1: enter: expected enter NAME.PROP TEXT");
   EXPECT_EQ(problem("# comment\nplace Label 1 2 3 4 in F\nselect none\n"), "accepted");
 
   std::ostringstream out, err;

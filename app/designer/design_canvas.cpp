@@ -103,7 +103,7 @@ void DesignCanvas::take(const DesignInput& input) {
   try {
     switch (input.kind) {
       case DesignInput::Kind::MouseDown: press(input); break;
-      case DesignInput::Kind::MouseUp: release(); break;
+      case DesignInput::Kind::MouseUp: release(input.target); break;
       case DesignInput::Kind::KeyDown: key(input.button_or_key, input.shift); break;
       case DesignInput::Kind::MouseMove: break;
     }
@@ -127,7 +127,7 @@ void DesignCanvas::press(const DesignInput& input) {
   press_at_ = Desktop::current().cursor();
   if (auto tool = hooks_.take_tool()) {
     placing_ = *tool;
-    placing_in_ = container_at(input.target);
+    placing_in_ = container_at(input.target, false);
     drag_ = Drag::Place;
     return;
   }
@@ -150,15 +150,34 @@ void DesignCanvas::press(const DesignInput& input) {
   drag_ = Drag::Move;
 }
 
-// The innermost container control holding `target`: a control placed there
-// goes inside it. Empty for the form.
-std::string DesignCanvas::container_at(Element* target) const {
+// The innermost container control holding `target`, passing over the
+// selected controls when `skip_selected` (a control dropped on itself stays
+// where it was): a control placed or dropped there goes inside it. Empty for
+// the form.
+std::string DesignCanvas::container_at(Element* target, bool skip_selected) const {
+  const auto selected = [&](const Element* e) {
+    return skip_selected && std::find(d_.selection().begin(), d_.selection().end(), e->name()) != d_.selection().end();
+  };
   for (Element* e = target ? control_holding(target) : nullptr; e && e != &d_.form();
        e = e->parent() ? control_holding(e->parent()) : nullptr) {
     auto* surface = dynamic_cast<UserControl*>(e);
-    if (surface && surface->is_container() && e->form() == &d_.form()) return e->name();
+    if (surface && surface->is_container() && e->form() == &d_.form() && !selected(e)) return e->name();
   }
   return "";
+}
+
+// Where the selected controls are now: their container's name, or empty
+// when they are on the form or not all in one place.
+std::string DesignCanvas::selection_container() const {
+  std::optional<std::string> common;
+  for (const auto& name : d_.selection()) {
+    Element* parent = d_.form().find_control(name)->parent();
+    Element* holder = parent ? control_holding(parent) : nullptr;
+    const std::string here = holder ? holder->name() : "";
+    if (common && *common != here) return "";
+    common = here;
+  }
+  return common.value_or("");
 }
 
 // While a drag lasts the frames show where it would leave things; nothing
@@ -186,9 +205,10 @@ void DesignCanvas::follow() {
 }
 
 // A drag is one edit when the button is released, snapped to the grid by
-// the Designer: a move, a resize, or a placing (a click without dragging
-// places the control at its own size).
-void DesignCanvas::release() {
+// the Designer: a move (into the container under the cursor when that is
+// another), a resize, or a placing (a click without dragging places the
+// control at its own size).
+void DesignCanvas::release(Element* under_cursor) {
   const Drag drag = std::exchange(drag_, Drag::None);
   const Point by = Desktop::current().cursor() - press_at_;
   if (drag == Drag::Place) {
@@ -202,7 +222,9 @@ void DesignCanvas::release() {
     const Rect r = *lone_selected_rect();
     d_.resize(r.width() + (edges_.right ? by.x : 0), r.height() + (edges_.bottom ? by.y : 0));
   } else if (drag == Drag::Move && (by.x != 0 || by.y != 0)) {
-    d_.move(by.x, by.y);
+    const std::string into = container_at(under_cursor, true);
+    if (into == selection_container()) d_.move(by.x, by.y);
+    else d_.move_into(by.x, by.y, into.empty() ? d_.form().name() : into);
   }
 }
 void DesignCanvas::key(std::int16_t code, std::int16_t shift) {

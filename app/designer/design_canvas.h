@@ -59,7 +59,7 @@ class DesignCanvas {
   void take(const DesignInput& input);
   void press(const DesignInput& input);
   void follow();
-  void release();
+  void release(Element* under_cursor);
   void show_selection();
   // The lone selected control in form pixels, for its grab handles.
   std::optional<Rect> lone_selected_rect() const;
@@ -73,7 +73,8 @@ class DesignCanvas {
   SelectionFrames selection_frames_;
   bool paused_ = false;
   Drag drag_ = Drag::None;
-  std::string container_at(Element* target) const;
+  std::string container_at(Element* target, bool skip_selected) const;
+  std::string selection_container() const;
 
   std::string placing_;   // the class a Place drag places
   std::string placing_in_;  // and the container it goes in (empty: the form)

@@ -41,7 +41,7 @@ class DesignScriptRunner {
     if (v == "place") place(a);
     else if (v == "select") select(a);
     else if (v == "deselect") deselect(a);
-    else if (v == "move") d_.move(std::stoi(a[0]), std::stoi(a[1])), print_positions("moved");
+    else if (v == "move") move(a);
     else if (v == "nudge") d_.nudge(*parse_direction(a[0]), a.size() == 2), print_positions("moved");
     else if (v == "resize") d_.resize(std::stoi(a[0]), std::stoi(a[1])), print_sizes();
     else if (v == "delete") remove();
@@ -71,6 +71,16 @@ class DesignScriptRunner {
     const std::string name =
         d_.place(a[0], named ? a[1] : "", std::stoi(a[at]), std::stoi(a[at + 1]), size, container);
     out_ << "placed " << name << (container.empty() ? "" : " in " + container) << '\n';
+  }
+
+  void move(const std::vector<std::string>& a) {
+    if (a.size() == 4) {
+      d_.move_into(std::stoi(a[0]), std::stoi(a[1]), a[3]);
+      for (const auto& name : d_.selection()) out_ << "nested " << name << " in " << a[3] << '\n';
+    } else {
+      d_.move(std::stoi(a[0]), std::stoi(a[1]));
+    }
+    print_positions("moved");
   }
 
   void select(const std::vector<std::string>& names) {

@@ -50,6 +50,12 @@ std::optional<std::string> check_two_numbers(const Args& a) {
   return integers(a, 0, 2);
 }
 
+std::optional<std::string> check_move(const Args& a) {
+  if (a.size() == 4 && equals_ignore_case(a[2], "in")) return integers(a, 0, 2);
+  if (a.size() != 2) return std::string("expected move DX DY [in CONTAINER]");
+  return integers(a, 0, 2);
+}
+
 std::optional<std::string> check_nudge(const Args& a) {
   if (auto problem = count(a, 1, 2, "nudge left|right|up|down [grid]")) return problem;
   if (!parse_direction(a[0])) return "not a direction: " + a[0];
@@ -106,7 +112,7 @@ const std::map<std::string, Check, std::less<>>& checks() {
       {"place", check_place},
       {"select", [](const Args& a) { return count(a, 1, 1000, "select NAME... or select none"); }},
       {"deselect", [](const Args& a) { return count(a, 1, 1000, "deselect NAME..."); }},
-      {"move", check_two_numbers},
+      {"move", check_move},
       {"resize", check_two_numbers},
       {"nudge", check_nudge},
       {"delete", [](const Args& a) { return count(a, 0, 0, "delete alone"); }},

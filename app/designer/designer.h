@@ -48,6 +48,10 @@ class Designer : public ApplicationEvents {
   std::string place(const std::string& class_name, const std::string& name, int x, int y,
                     std::optional<Size> size = std::nullopt, const std::string& container = "");
   void move(int dx, int dy);
+  // A move that ends over another container: moves the selection and puts
+  // it into `container` (a container control, or the form by its name) where
+  // the move left it on screen, as one edit.
+  void move_into(int dx, int dy, const std::string& container);
   void resize(int width, int height);
   // One pixel, or to the next grid line in that direction.
   void nudge(Direction direction, bool by_grid);
@@ -110,6 +114,10 @@ class Designer : public ApplicationEvents {
   void load_document(const FormDocument& doc);
   void after_restore();
   bool step(std::vector<Snapshot>& from, std::vector<Snapshot>& to);
+
+  void shift(const std::vector<Element*>& controls, int dx, int dy);
+  void check_can_hold(const Element& into, const std::vector<Element*>& controls) const;
+  void put_into(const Element& into, const std::vector<Element*>& controls);
 
   Element& control(const std::string& name) const;        // RuntimeError 424 when there is none
   Element& container(const std::string& name) const;      // a container control or the form

@@ -131,11 +131,23 @@ std::string Designer::place(const std::string& class_name, const std::string& na
   return placed;
 }
 
+void Designer::shift(const std::vector<Element*>& controls, int dx, int dy) {
+  for (Element* e : controls)
+    move_to(*e, snap_to_grid(pixels(e->left_twips()) + dx), snap_to_grid(pixels(e->top_twips()) + dy));
+}
+
 void Designer::move(int dx, int dy) {
   const auto controls = outermost(selected_controls());
+  edit([&] { shift(controls, dx, dy); });
+}
+
+void Designer::move_into(int dx, int dy, const std::string& container_name) {
+  Element& into = container(container_name);
+  const auto controls = outermost(selected_controls());
+  check_can_hold(into, controls);
   edit([&] {
-    for (Element* e : controls)
-      move_to(*e, snap_to_grid(pixels(e->left_twips()) + dx), snap_to_grid(pixels(e->top_twips()) + dy));
+    shift(controls, dx, dy);
+    put_into(into, controls);
   });
 }
 
@@ -177,23 +189,31 @@ void Designer::delete_selection() {
 void Designer::nest(const std::string& container_name) {
   Element& into = container(container_name);
   const auto controls = outermost(selected_controls());
+  check_can_hold(into, controls);
+  edit([&] { put_into(into, controls); });
+}
+
+void Designer::check_can_hold(const Element& into, const std::vector<Element*>& controls) const {
   for (Element* e : controls)
     if (e == &into || is_inside(into, *e)) throw RuntimeError(err::InvalidCall, e->name() + " cannot go inside itself");
-  edit([&] {
-    FormDocument doc = describe_form(*form_);
-    std::vector<FormBlock> moved;
-    for (Element* e : controls) {
-      const Point at = e->screen_origin(), origin = into.screen_origin();
-      FormBlock block = take_block(doc.form, e->name());
-      set_key(block, "Left", Value(static_cast<std::int32_t>((at.x - origin.x) * px)));
-      set_key(block, "Top", Value(static_cast<std::int32_t>((at.y - origin.y) * px)));
-      moved.push_back(std::move(block));
-    }
-    // Looked up after the blocks are taken out, which moves blocks around.
-    FormBlock* target = find_block(doc.form, into.name());
-    for (auto& block : moved) target->children.push_back(std::move(block));
-    load_document(doc);
-  });
+}
+
+// Moves the controls' blocks into the container's in the form's file text
+// and loads that, so nesting follows the same path as loading a file.
+void Designer::put_into(const Element& into, const std::vector<Element*>& controls) {
+  FormDocument doc = describe_form(*form_);
+  std::vector<FormBlock> moved;
+  for (Element* e : controls) {
+    const Point at = e->screen_origin(), origin = into.screen_origin();
+    FormBlock block = take_block(doc.form, e->name());
+    set_key(block, "Left", Value(static_cast<std::int32_t>((at.x - origin.x) * px)));
+    set_key(block, "Top", Value(static_cast<std::int32_t>((at.y - origin.y) * px)));
+    moved.push_back(std::move(block));
+  }
+  // Looked up after the blocks are taken out, which moves blocks around.
+  FormBlock* target = find_block(doc.form, into.name());
+  for (auto& block : moved) target->children.push_back(std::move(block));
+  load_document(doc);
 }
 
 }  // namespace okit
