@@ -13,6 +13,7 @@
 #include "app/designer/design_canvas.h"
 #include "app/designer/event_router.h"
 #include "app/designer/property_window.h"
+#include "app/designer/toolbox_window.h"
 
 namespace okit {
 namespace {
@@ -113,6 +114,23 @@ TEST_F(DesignWindows, DroppingOnAContainerPutsTheControlInsideAndBackOut) {
   EXPECT_EQ(holder(), "Frame1");
   drag({45, 85}, {245, 185});  // dropped on the form: out of the frame
   EXPECT_EQ(holder(), "");
+}
+
+TEST_F(DesignWindows, AToolDraggedOutOfTheToolboxIsPlacedWhereItIsLetGo) {
+  canvas.attach();
+  d.place("fam_Opaline_Framebordder", "", 16, 16, Size{160, 120});
+  ToolboxWindow toolbox(router, {400, 0}, [this](const std::string& class_name, Point at) {
+    return canvas.drop(class_name, at);
+  });
+  auto& desktop = Desktop::current();
+  const Point button = toolbox.form().find_control("Tool2")->screen_origin();  // the check box
+  desktop.mouse_move({button.x + 60, button.y + 8});
+  desktop.mouse_down(mouse_button::Left);
+  desktop.mouse_move(on_form(48, 64));
+  desktop.mouse_up(mouse_button::Left);
+  ASSERT_NE(d.form().find_control("Check1"), nullptr);
+  EXPECT_EQ(d.selection(), std::vector<std::string>{"Check1"});
+  EXPECT_EQ(control_holding(d.form().find_control("Check1")->parent())->name(), "Frame1");
 }
 
 TEST(GrabHandles, RightBottomAndCornerHandlesResize) {

@@ -114,6 +114,21 @@ void DesignCanvas::take(const DesignInput& input) {
   hooks_.changed();
 }
 
+bool DesignCanvas::drop(const std::string& class_name, Point screen) {
+  if (paused_ || !d_.form().screen_rect().contains(screen)) return false;
+  Element* under = Desktop::current().element_at(screen);
+  const std::string container = container_at(under && under->form() == &d_.form() ? under : nullptr, false);
+  const Element& into = container.empty() ? static_cast<Element&>(d_.form()) : d_.object(container);
+  const Point at = screen - into.screen_origin();
+  try {
+    d_.place(class_name, "", at.x, at.y, std::nullopt, container);
+  } catch (const RuntimeError&) {
+    return false;  // the class could not be placed there: nothing changed
+  }
+  hooks_.changed();
+  return true;
+}
+
 Point DesignCanvas::cursor_in_form() const { return Desktop::current().cursor() - d_.form().screen_origin(); }
 
 // With a tool picked the press starts placing its class. On a grab handle of

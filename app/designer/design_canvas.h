@@ -50,6 +50,9 @@ class DesignCanvas {
   // Puts the designer's form in design mode and draws its selection; again
   // after every action, since undo loads a new form.
   void attach();
+  // Places `class_name` at a screen point over the form (into the container
+  // there) at its own size; false when the point is not on the form.
+  bool drop(const std::string& class_name, Point screen);
   // While the form runs, the canvas takes no input.
   void set_paused(bool paused) { paused_ = paused; }
 

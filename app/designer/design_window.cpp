@@ -25,7 +25,8 @@ class DesignSession {
   DesignSession(Designer& designer, std::ostream& err)
       : d_(designer),
         err_(err),
-        toolbox_(router_, {d_.form().screen_rect().right + kGap, d_.form().screen_rect().top}),
+        toolbox_(router_, {d_.form().screen_rect().right + kGap, d_.form().screen_rect().top},
+                 [this](const std::string& class_name, Point at) { return canvas_.drop(class_name, at); }),
         grid_(router_, d_, {toolbox_.form().screen_rect().right + kGap, d_.form().screen_rect().top},
               [this] { refresh(); }, [this](const std::string& message) { tell(message); }),
         canvas_(d_, {[this] { return toolbox_.take_pick(); }, [this] { save(); }, [this] { run(); },

@@ -99,7 +99,7 @@ std::shared_ptr<Picture> icon(std::string_view class_name) {
 
 }  // namespace
 
-ToolboxWindow::ToolboxWindow(EventRouter& router, Point at) {
+ToolboxWindow::ToolboxWindow(EventRouter& router, Point at, DropHandler on_drop) {
   form_ = Desktop::current().create_form("Toolbox");
   form_->put_Caption("Toolbox");
   form_->place_twips(at.x * kTwipsPerPixel, at.y * kTwipsPerPixel, (kToolWidth + 16) * kTwipsPerPixel,
@@ -110,6 +110,12 @@ ToolboxWindow::ToolboxWindow(EventRouter& router, Point at) {
                                 Size{kToolWidth, kToolHeight - 2});
     button->put_property("Caption", Value(std::string(kTools[i].caption)));
     router.on(button, "Click", [this, i](std::span<Value>) { pick(i); });
+    // A tool dragged out of the toolbox is placed where it is let go; the
+    // button raises no Click for a release outside it.
+    router.on(button, "MouseUp", [this, i, on_drop](std::span<Value>) {
+      const Point cursor = Desktop::current().cursor();
+      if (!form_->screen_rect().contains(cursor) && on_drop(std::string(kTools[i].class_name), cursor)) take_pick();
+    });
     buttons_.push_back(button);
     // The icon lies over the button's left end; a click on it picks the tool too.
     auto image = place_control(*form_, *form_, "Image", "Icon" + std::to_string(i + 1), {14, top + 3});

@@ -3,6 +3,7 @@
 // a form can hold, each with its toolbox bitmap. Clicking a tool marks it;
 // the next press on the form places that class (DesignCanvas takes it).
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,8 +16,12 @@ namespace okit {
 
 class ToolboxWindow {
  public:
+  // Called when a tool is dragged out of the toolbox and released at a
+  // screen point; true when it was placed there.
+  using DropHandler = std::function<bool(const std::string& class_name, Point screen)>;
+
   // Opens the toolbox with its top-left corner at `at` (screen pixels).
-  ToolboxWindow(EventRouter& router, Point at);
+  ToolboxWindow(EventRouter& router, Point at, DropHandler on_drop);
 
   Form& form() const { return *form_; }
   // The class of the marked tool, once: taking it clears the mark.

@@ -9,16 +9,16 @@ namespace {
 // The classic blue theme, by system colour index (0xRRGGBB), with the names
 // a colour picker shows.
 constexpr std::array<SystemColorEntry, 31> kSystemColors = {{
-    {0xD4D0C8, "Scroll Bar"},  //  0
-    {0x3A6EA5, "Desktop"},  //  1
-    {0x0054E3, "Active Caption"},  //  2
-    {0x7A96DF, "Inactive Caption"},  //  3
-    {0xFFFFFF, "Menu"},  //  4
-    {0xFFFFFF, "Window Background"},  //  5
-    {0x000000, "Window Frame"},  //  6
-    {0x000000, "Menu Text"},  //  7
-    {0x000000, "Window Text"},  //  8
-    {0xFFFFFF, "Caption Text"},  //  9
+    {0xD4D0C8, "Scroll Bar"},  // 0
+    {0x3A6EA5, "Desktop"},  // 1
+    {0x0054E3, "Active Caption"},  // 2
+    {0x7A96DF, "Inactive Caption"},  // 3
+    {0xFFFFFF, "Menu"},  // 4
+    {0xFFFFFF, "Window Background"},  // 5
+    {0x000000, "Window Frame"},  // 6
+    {0x000000, "Menu Text"},  // 7
+    {0x000000, "Window Text"},  // 8
+    {0xFFFFFF, "Caption Text"},  // 9
     {0xD4D0C8, "Active Border"},  // 10
     {0xD4D0C8, "Inactive Border"},  // 11
     {0x808080, "Application Workspace"},  // 12
