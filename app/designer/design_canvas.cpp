@@ -242,6 +242,7 @@ void DesignCanvas::release(Element* under_cursor) {
     else d_.move_into(by.x, by.y, into.empty() ? d_.form().name() : into);
   }
 }
+
 void DesignCanvas::key(std::int16_t code, std::int16_t shift) {
   const bool ctrl = (shift & shift_mask::Ctrl) != 0;
   switch (code) {

@@ -70,19 +70,18 @@ class DesignCanvas {
   Rect dragged_rect() const;
   void key(std::int16_t code, std::int16_t shift);
   Point cursor_in_form() const;
+  std::string container_at(Element* target, bool skip_selected) const;
+  std::string selection_container() const;
 
   Designer& d_;
   Hooks hooks_;
   SelectionFrames selection_frames_;
   bool paused_ = false;
   Drag drag_ = Drag::None;
-  std::string container_at(Element* target, bool skip_selected) const;
-  std::string selection_container() const;
-
-  std::string placing_;   // the class a Place drag places
+  std::string placing_;     // the class a Place drag places
   std::string placing_in_;  // and the container it goes in (empty: the form)
-  ResizeEdges edges_;     // what a Resize drag moves
-  Point press_at_;        // screen pixels
+  ResizeEdges edges_;       // what a Resize drag moves
+  Point press_at_;          // screen pixels
 };
 
 }  // namespace okit

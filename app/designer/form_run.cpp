@@ -36,8 +36,10 @@ Expected<bool> FormRun::start(const std::string& form_text, const std::string& f
     return run_error(std::string("cannot make a scratch folder: ") + std::strerror(errno));
   folder_ = pattern;
   const std::string file = (fs::path(folder_) / (form_name + ".frm")).string();
-  std::ofstream(file, std::ios::binary) << form_text;
-  if (!fs::exists(file)) {
+  std::ofstream out(file, std::ios::binary);
+  out << form_text;
+  out.close();
+  if (!out) {
     clean_up();
     return run_error("cannot write " + file);
   }
