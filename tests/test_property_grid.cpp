@@ -49,6 +49,23 @@ TEST(PropertyGrid, RowsListWhatAFormFileKeepsWithAnEditorPerType) {
   EXPECT_EQ(find_row(property_rows(d.form()), "BackColor")->shown, "Button Face (&H8000000F&)");
 }
 
+TEST(PropertyGrid, HostPropertiesThatTakeAFewValuesAreChoicesByName) {
+  Designer d;
+  d.start_new("Form1");
+  d.place("Label", "", 8, 8);
+  const PropertyRow alignment = property_row(d.object("Label1"), "Alignment");
+  EXPECT_EQ(alignment.editor, Editor::Choice);
+  EXPECT_EQ(alignment.shown, "0 - Left");
+  EXPECT_EQ(alignment.choices, (std::vector<std::string>{"0 - Left", "1 - Right", "2 - Centre"}));
+  EXPECT_EQ(read_entry(alignment, "centre"), Value(std::int32_t{2}));
+  EXPECT_EQ(property_row(d.form(), "BorderStyle").shown, "2 - Sizable");
+  // A number the list does not offer is the put routine's to refuse.
+  EXPECT_EQ(read_entry(alignment, "5"), Value(std::int32_t{5}));
+  EXPECT_THROW(d.enter("Label1", "Alignment", "5"), RuntimeError);
+  d.enter("Label1", "Alignment", "1 - Right");
+  EXPECT_EQ(d.object("Label1").get_property("Alignment").to_long(), 1);
+}
+
 TEST(PropertyGrid, EditorsReadTypedTextByTheirType) {
   const PropertyRow color{"ForeColor", PropType::Color, Editor::Color, "", {}};
   EXPECT_EQ(read_entry(color, "button face"), Value(static_cast<std::int32_t>(0x8000000F)));
@@ -56,7 +73,8 @@ TEST(PropertyGrid, EditorsReadTypedTextByTheirType) {
   EXPECT_EQ(read_entry(color, " &HFF00& "), Value(std::int32_t{0xFF00}));
   EXPECT_THROW(read_entry(color, "sunset"), RuntimeError);
 
-  const PropertyRow choice{"Value", PropType::Enum, Editor::Choice, "", {}};
+  const PropertyRow choice{"Value", PropType::Enum, Editor::Choice, "",
+                           {"0 - chk_None", "1 - chk_Checked", "2 - chk_Inactive"}};
   EXPECT_EQ(read_entry(choice, "chk_checked"), Value(std::int32_t{1}));
   EXPECT_EQ(read_entry(choice, "2 - chk_Inactive"), Value(std::int32_t{2}));
   EXPECT_EQ(read_entry(choice, "7"), Value(std::int32_t{7}));  // the check box keeps any value

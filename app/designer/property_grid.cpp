@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <span>
 
 #include "host/paint/colors.h"
 #include "host/runtime_error.h"
@@ -36,19 +37,53 @@ Editor editor_for(PropType type) {
   }
 }
 
-// The library declares one enumeration, m_Pressed, and it is the only one
-// the grid meets: the check box's Value.
-std::string describe_choice(std::int32_t value) {
-  for (const auto& v : pressed_enum().values)
-    if (v.value == value) return std::to_string(value) + " - " + std::string(v.name);
+struct NamedValue {
+  std::int32_t value;
+  std::string_view name;
+};
+
+// The host's 16-bit properties that take only a few values get a list as
+// the library's enumeration does, with names of their own.
+constexpr NamedValue kAlignment[] = {{0, "Left"}, {1, "Right"}, {2, "Centre"}};
+constexpr NamedValue kBackStyle[] = {{0, "Transparent"}, {1, "Opaque"}};
+constexpr NamedValue kAppearance[] = {{0, "Flat"}, {1, "3D"}};
+constexpr NamedValue kBoxBorder[] = {{0, "None"}, {1, "Single"}};
+constexpr NamedValue kFormBorder[] = {{0, "None"},   {1, "Fixed"},       {2, "Sizable"},
+                                      {3, "Dialog"}, {4, "Tool window"}, {5, "Sizable tool window"}};
+
+struct HostEnumeration {
+  std::string_view class_name, property;
+  std::span<const NamedValue> values;
+};
+
+constexpr HostEnumeration kHostEnumerations[] = {
+    {"Label", "Alignment", kAlignment},      {"Label", "BackStyle", kBackStyle}, {"TextBox", "Appearance", kAppearance},
+    {"TextBox", "BorderStyle", kBoxBorder}, {"Form", "BorderStyle", kFormBorder},
+};
+
+std::vector<NamedValue> named_values(const Element& object, const PropertyInfo& info) {
+  std::vector<NamedValue> named;
+  if (info.type == PropType::Enum)  // the library's one enumeration, m_Pressed
+    for (const auto& v : pressed_enum().values) named.push_back({v.value, v.name});
+  for (const auto& e : kHostEnumerations)
+    if (e.class_name == object.class_info().name && equals_ignore_case(e.property, info.name))
+      named.assign(e.values.begin(), e.values.end());
+  return named;
+}
+
+// "1 - chk_Checked": a list entry names its number and its name.
+std::string describe_choice(std::int32_t value, const std::vector<std::string>& choices) {
+  const std::string prefix = std::to_string(value) + " - ";
+  for (const auto& choice : choices)
+    if (choice.starts_with(prefix)) return choice;
   return std::to_string(value);
 }
 
-std::vector<std::string> choices_for(Editor editor) {
+std::vector<std::string> choices_for(Editor editor, const std::vector<NamedValue>& named) {
   std::vector<std::string> choices;
   if (editor == Editor::Boolean) choices = {"True", "False"};
   if (editor == Editor::Choice)
-    for (const auto& v : pressed_enum().values) choices.push_back(describe_choice(v.value));
+    for (const auto& v : named) choices.push_back(std::to_string(v.value) + " - " + std::string(v.name));
   if (editor == Editor::Color)
     for (std::size_t i = 0; i < system_colors().size(); ++i)
       choices.push_back(describe_color(static_cast<std::int32_t>(kSystemColorFlag | i)));
@@ -59,13 +94,15 @@ std::string show(const Value& value, const PropertyRow& row) {
   switch (row.editor) {
     case Editor::Text: return value.type() == VarType::String ? value.as_string() : format_value(value, row.type);
     case Editor::Color: return describe_color(value.to_long());
-    case Editor::Choice: return describe_choice(value.to_long());
+    case Editor::Choice: return describe_choice(value.to_long(), row.choices);
     default: return format_value(value, row.type);
   }
 }
 
 PropertyRow make_row(Element& object, const PropertyInfo& info) {
-  PropertyRow row{std::string(info.name), info.type, editor_for(info.type), "", choices_for(editor_for(info.type))};
+  const auto named = named_values(object, info);
+  const Editor editor = named.empty() ? editor_for(info.type) : Editor::Choice;
+  PropertyRow row{std::string(info.name), info.type, editor, "", choices_for(editor, named)};
   row.shown = show(info.get(object), row);
   return row;
 }
@@ -95,11 +132,16 @@ Value read_color(std::string_view entered) {
   cannot_read(entered, "a colour");
 }
 
-Value read_choice(std::string_view entered) {
+// A number, or the name of one of the row's choices ("chk_Checked", or the
+// whole entry "1 - chk_Checked" as the list offers it).
+Value read_choice(const PropertyRow& row, std::string_view entered) {
   std::string_view text = trim(entered);
   if (const auto dash = text.find(" - "); dash != std::string_view::npos) text = text.substr(0, dash);
-  for (const auto& v : pressed_enum().values)
-    if (equals_ignore_case(v.name, text)) return Value(v.value);
+  for (std::string_view choice : row.choices) {
+    const auto dash = choice.find(" - ");
+    if (dash != std::string_view::npos && equals_ignore_case(choice.substr(dash + 3), text))
+      text = choice.substr(0, dash);
+  }
   if (auto n = number(text)) return Value(n->to_long());
   cannot_read(entered, "one of the values");
 }
@@ -163,7 +205,7 @@ Value read_entry(const PropertyRow& row, std::string_view entered) {
       if (equals_ignore_case(trim(entered), "False")) return Value::boolean(false);
       cannot_read(entered, "True or False");
     case Editor::Color: return read_color(entered);
-    case Editor::Choice: return read_choice(entered);
+    case Editor::Choice: return read_choice(row, entered);
   }
   cannot_read(entered, "a value");
 }
