@@ -107,10 +107,12 @@ class Desktop : public EventSink {
   // it is active go to its hook instead, so a designer selects a button rather
   // than pressing it. The hook sees key downs only (presses and releases of
   // keys are swallowed). An empty hook ends design mode. The hook lives on
-  // the form (Form::design_hook) and goes with it.
+  // the form (Form::design_hook) and goes with it. Entering design mode takes
+  // the focus off the form's controls: they are being laid out, not used, so
+  // none shows the focused look.
   using DesignInput = okit::DesignInput;
   using DesignHook = okit::DesignHook;
-  void set_design_hook(Form& form, DesignHook hook) { form.set_design_hook(std::move(hook)); }
+  void set_design_hook(Form& form, DesignHook hook);
   bool in_design_mode(const Form* form) const { return form && form->design_hook(); }
 
   // ---- Time -------------------------------------------------------------------

@@ -74,6 +74,11 @@ void Desktop::set_focus(Element& control) {
   if (target->alive()) change_focus(*form, target);
 }
 
+void Desktop::set_design_hook(Form& form, DesignHook hook) {
+  if (hook) change_focus(form, nullptr);
+  form.set_design_hook(std::move(hook));
+}
+
 void Desktop::focus_first(Form& form) {
   const auto order = form.tab_order();
   if (!order.empty()) change_focus(form, focus_target(*order.front()));
