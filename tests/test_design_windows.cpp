@@ -46,7 +46,8 @@ class DesignWindows : public ::testing::Test {
   Designer d;
   EventRouter router;
   std::optional<std::string> tool;
-  DesignCanvas canvas{d, {[this] { return std::exchange(tool, std::nullopt); }, [] {}, [] {},
+  int saves = 0;
+  DesignCanvas canvas{d, {[this] { return std::exchange(tool, std::nullopt); }, [this] { ++saves; }, [] {},
                           [this] { canvas.attach(); }}};
   std::size_t form_children = 0;
   bool outline_seen = false;
@@ -210,6 +211,19 @@ TEST_F(PropertyGridWindow, TheGridFollowsTheSelection) {
   EXPECT_NO_THROW(row_control("BorderStyle", "Value"));
   type_and_enter("Name", "Login");
   EXPECT_EQ(d.form().name(), "Login");
+}
+
+TEST_F(PropertyGridWindow, CtrlSSavesFromTheGridAsFromTheForm) {
+  auto& desktop = Desktop::current();
+  router.on_key_down = [this](std::int16_t code, std::int16_t shift) { canvas.shortcut(code, shift); };
+  canvas.attach();
+  desktop.set_focus(row_control("Caption", "Value"));
+  desktop.key_down('S', shift_mask::Ctrl);
+  desktop.key_down('S', 0);  // a plain S is the box's
+  EXPECT_EQ(saves, 1);
+  desktop.activate(&d.form());
+  desktop.key_down('S', shift_mask::Ctrl);
+  EXPECT_EQ(saves, 2);
 }
 
 }  // namespace

@@ -243,7 +243,16 @@ void DesignCanvas::release(Element* under_cursor) {
   }
 }
 
+bool DesignCanvas::shortcut(std::int16_t code, std::int16_t shift) {
+  const bool ctrl = (shift & shift_mask::Ctrl) != 0;
+  if (code == key::S && ctrl) hooks_.save();
+  else if (code == key::F5) hooks_.run();
+  else return false;
+  return true;
+}
+
 void DesignCanvas::key(std::int16_t code, std::int16_t shift) {
+  if (shortcut(code, shift)) return;
   const bool ctrl = (shift & shift_mask::Ctrl) != 0;
   switch (code) {
     case key::Delete: d_.delete_selection(); break;
@@ -253,8 +262,6 @@ void DesignCanvas::key(std::int16_t code, std::int16_t shift) {
     case key::Down: d_.nudge(Direction::Down, ctrl); break;
     case key::Z: if (ctrl) d_.undo(); break;
     case key::Y: if (ctrl) d_.redo(); break;
-    case key::S: if (ctrl) hooks_.save(); break;
-    case key::F5: hooks_.run(); break;
     default: break;
   }
 }

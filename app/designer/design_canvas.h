@@ -53,6 +53,9 @@ class DesignCanvas {
   // Places `class_name` at a screen point over the form (into the container
   // there) at its own size; false when the point is not on the form.
   bool drop(const std::string& class_name, Point screen);
+  // The keys that act on the whole document (Ctrl+S saves, F5 runs), from
+  // any of the designer's windows; false for any other key.
+  bool shortcut(std::int16_t code, std::int16_t shift);
   // While the form runs, the canvas takes no input.
   void set_paused(bool paused) { paused_ = paused; }
 

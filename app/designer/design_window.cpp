@@ -34,6 +34,7 @@ class DesignSession {
     router_.on_property_changed = [this](Element& control, std::string_view property) {
       d_.property_changed(control, property);
     };
+    router_.on_key_down = [this](std::int16_t code, std::int16_t shift) { canvas_.shortcut(code, shift); };
     router_.on_error = [this](const RuntimeError& error) {
       err_ << "okit: run-time error " << error.number() << ": " << error.what() << '\n';
     };
@@ -81,12 +82,14 @@ class DesignSession {
   // The form runs as `okit run` would run the text saving would write; the
   // canvas takes no input until that window is closed.
   void run() {
+    if (running_) return;
     if (auto started = run_.start(d_.text(), d_.form().name()); !started) {
       tell(started.error().message);
       return;
     }
     running_ = true;
     canvas_.set_paused(true);
+    refresh();
   }
 
   // Closing any window closes them all; with unsaved changes it asks first

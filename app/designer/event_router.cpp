@@ -17,6 +17,8 @@ void EventRouter::control_event(Element& control, std::string_view event, std::s
     if (route.control.lock().get() == &control && equals_ignore_case(route.event, event))
       matching.push_back(route.handler);
   for (const auto& handler : matching) handler(args);
+  if (on_key_down && equals_ignore_case(event, "KeyDown") && args.size() >= 2)
+    on_key_down(args[0].to_integer(), args[1].to_integer());
 }
 
 void EventRouter::property_changed(Element& control, std::string_view property) {

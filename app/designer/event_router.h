@@ -23,6 +23,9 @@ class EventRouter : public ApplicationEvents {
   // control lives.
   void on(const std::shared_ptr<Element>& control, std::string_view event, Handler handler);
 
+  // Every key down the windows' controls raise, after their own handlers:
+  // the designer's shortcuts work whichever of its windows has the keyboard.
+  std::function<void(std::int16_t key, std::int16_t shift)> on_key_down;
   std::function<void(Element&, std::string_view)> on_property_changed;
   std::function<void(const RuntimeError&)> on_error;
 
