@@ -5,6 +5,7 @@
 #include "api/application.h"
 #include "app/designer/design_script.h"
 #include "app/form_check.h"
+#include "app/header_command.h"
 #include "app/render_command.h"
 #include "app/scenario_runner.h"
 #include "app/sheet_command.h"
@@ -125,6 +126,7 @@ int run_command_line(const std::vector<std::string>& all_args, std::ostream& out
   if (!args.empty() && args[0] == "run") return run_command(args, out, err);
   if (!args.empty() && args[0] == "check") return check_command(args, out, err);
   if (!args.empty() && args[0] == "design") return design_command(args, out, err);
+  if (!args.empty() && args[0] == "header") return header_command(args, out, err);
   if (args.size() != 2) return usage(err);
   const std::string& command = args[0];
   if (command == "script") return run_scenario_file(args[1], out, err);

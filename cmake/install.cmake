@@ -1,4 +1,5 @@
-# `cmake --install`: the two shared libraries, the headers a program needs
+# `cmake --install`: the two shared libraries, the okit command line
+# (OpalineKit::okit, which opalinekit_add_forms runs), the headers a program needs
 # (the host model, the controls, the window services, the class registry and
 # the Application class), the skin bitmaps the library embeds, a CMake
 # package (find_package(OpalineKit), target OpalineKit::OpalineKit) and a
@@ -11,8 +12,14 @@ set(OKIT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/OpalineKit)
 
 set_target_properties(OpalineKit PROPERTIES EXPORT_NAME Core)
 set_target_properties(OpalineKitApplication PROPERTIES EXPORT_NAME Application)
-install(TARGETS OpalineKit OpalineKitApplication EXPORT OpalineKitTargets
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+set_target_properties(okit PROPERTIES EXPORT_NAME okit)
+# okit finds the libraries beside it wherever the tree is unpacked (a prefix,
+# or a Debian package extracted into a scratch folder).
+file(RELATIVE_PATH OKIT_BIN_TO_LIB ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
+set_target_properties(okit PROPERTIES INSTALL_RPATH "$ORIGIN/${OKIT_BIN_TO_LIB}")
+install(TARGETS OpalineKit OpalineKitApplication okit EXPORT OpalineKitTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 foreach(folder host controls window_services library api)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${folder} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OpalineKit
