@@ -10,26 +10,12 @@
 #include "app/scenario_runner.h"
 #include "app/sheet_command.h"
 #include "app/skins_command.h"
+#include "app/usage.h"
 #include "host/font.h"
 
 namespace okit {
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: okit run FORM [--scale N]\n"
-    "       okit render FORM -o OUT.png [--state STATE] [--scale N] [--tree]\n"
-    "       okit script FILE|-\n"
-    "       okit check FORM [--json]\n"
-    "       okit sheet [-o OUT.png] [--scale N]\n"
-    "       okit skins [DIR]\n"
-    "       okit design FORM [--script FILE]\n"
-    "run, render and sheet also take --skins DIR: draw the controls from the skin images in DIR\n";
-
-int usage(std::ostream& err) {
-  err << kUsage;
-  return 2;
-}
 
 std::string png_path_for(const std::string& form_path) {
   std::string png_path = form_path;
@@ -47,16 +33,16 @@ int run_command(const std::vector<std::string>& args, std::ostream& out, std::os
       const auto parsed = parse_scale(args[++i]);
       if (!parsed) {
         err << "okit run: " << kScaleProblem << '\n';
-        return usage(err);
+        return short_usage(err, args[0]);
       }
       scale = *parsed;
     } else if (form_path.empty() && !args[i].empty() && args[i][0] != '-') {
       form_path = args[i];
     } else {
-      return usage(err);
+      return short_usage(err, args[0]);
     }
   }
-  if (form_path.empty()) return usage(err);
+  if (form_path.empty()) return short_usage(err, args[0]);
 
   Application app;
   app.on_error([&err](const RuntimeError& error) {
@@ -97,16 +83,80 @@ int check_command(const std::vector<std::string>& args, std::ostream& out, std::
     } else if (form_path.empty() && !args[i].empty() && args[i][0] != '-') {
       form_path = args[i];
     } else {
-      return usage(err);
+      return short_usage(err, args[0]);
     }
   }
-  if (form_path.empty()) return usage(err);
+  if (form_path.empty()) return short_usage(err, args[0]);
   return check_form_file(form_path, out, err, output);
+}
+
+// okit script FILE|-
+int script_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 2) return short_usage(err, args[0]);
+  return run_scenario_file(args[1], out, err);
+}
+
+bool asks_for_help(const std::vector<std::string>& args) {
+  for (const std::string& arg : args)
+    if (arg == "--help" || arg == "-h") return true;
+  return false;
+}
+
+// okit help [COMMAND], okit --help, okit COMMAND --help: usage on standard
+// output, since the user asked for it.
+int help_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1) {
+    print_help(out);
+    return 0;
+  }
+  if (args.size() == 2 && args[1] == "--all") {
+    print_full_help(out);
+    return 0;
+  }
+  const CommandHelp* command = args.size() == 2 ? find_command_help(args[1]) : nullptr;
+  if (!command) {
+    if (args.size() == 2) err << "okit help: no command '" << args[1] << "'\n";
+    return short_usage(err, "help");
+  }
+  print_command_help(*command, out);
+  return 0;
+}
+
+using Command = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+
+Command find_command(const std::string& name) {
+  static const std::pair<const char*, Command> kCommands[] = {
+      {"run", run_command},       {"render", render_command}, {"script", script_command},
+      {"check", check_command},   {"sheet", sheet_command},   {"skins", skins_command},
+      {"design", design_command}, {"header", header_command}, {"help", help_command},
+  };
+  for (const auto& [command_name, command] : kCommands)
+    if (name == command_name) return command;
+  return nullptr;
 }
 
 }  // namespace
 
 int run_command_line(const std::vector<std::string>& all_args, std::ostream& out, std::ostream& err) {
+  if (all_args.size() == 1 && all_args[0] == "--version") {
+    print_version(out);
+    return 0;
+  }
+  if (all_args.size() == 1 && (all_args[0] == "--help" || all_args[0] == "-h")) {
+    print_help(out);
+    return 0;
+  }
+  // Without a command okit has nothing to do: the usage then is an error.
+  if (all_args.empty()) return short_usage(err);
+  const Command command = find_command(all_args[0]);
+  if (!command) {
+    err << "okit: no command '" << all_args[0] << "'\n";
+    return short_usage(err);
+  }
+  if (asks_for_help(all_args)) {
+    print_command_help(*find_command_help(all_args[0]), out);
+    return 0;
+  }
   // The library reads no environment; the command line lets a user point it
   // at another font.
   if (const char* font = std::getenv("OKIT_FONT")) set_font_path(font);
@@ -117,20 +167,10 @@ int run_command_line(const std::vector<std::string>& all_args, std::ostream& out
       args.push_back(all_args[i]);
       continue;
     }
-    if (i + 1 == all_args.size()) return usage(err);
+    if (i + 1 == all_args.size()) return short_usage(err, args[0]);
     if (!use_skin_directory(all_args[++i], err)) return 2;
   }
-  if (!args.empty() && args[0] == "sheet") return sheet_command(args, out, err);
-  if (!args.empty() && args[0] == "skins") return skins_command(args, out, err);
-  if (!args.empty() && args[0] == "render") return render_command(args, out, err);
-  if (!args.empty() && args[0] == "run") return run_command(args, out, err);
-  if (!args.empty() && args[0] == "check") return check_command(args, out, err);
-  if (!args.empty() && args[0] == "design") return design_command(args, out, err);
-  if (!args.empty() && args[0] == "header") return header_command(args, out, err);
-  if (args.size() != 2) return usage(err);
-  const std::string& command = args[0];
-  if (command == "script") return run_scenario_file(args[1], out, err);
-  return usage(err);
+  return command(args, out, err);
 }
 
 }  // namespace okit

@@ -2,6 +2,7 @@
 
 #include "app/semantic_tree.h"
 #include "app/silent_application.h"
+#include "app/usage.h"
 #include "backend/headless/png_file.h"
 #include "host/desktop.h"
 #include "host/form_loader.h"
@@ -12,11 +13,9 @@ namespace okit {
 
 namespace {
 
-constexpr const char* kRenderUsage = "usage: okit render FORM -o OUT.png [--state STATE] [--scale N] [--tree]\n";
-
 int bad_usage(std::ostream& err, const std::string& problem) {
-  err << "okit render: " << problem << '\n' << kRenderUsage;
-  return 2;
+  err << "okit render: " << problem << '\n';
+  return short_usage(err, "render");
 }
 
 }  // namespace

@@ -3,17 +3,16 @@
 #include "app/contact_sheet.h"
 #include "app/render_command.h"
 #include "app/silent_application.h"
+#include "app/usage.h"
 #include "backend/headless/png_file.h"
 
 namespace okit {
 
 namespace {
 
-constexpr const char* kSheetUsage = "usage: okit sheet [-o OUT.png] [--scale N]\n";
-
 int bad_usage(std::ostream& err, const std::string& problem) {
-  err << "okit sheet: " << problem << '\n' << kSheetUsage;
-  return 2;
+  err << "okit sheet: " << problem << '\n';
+  return short_usage(err, "sheet");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/skins_command.h"
 
+#include "app/usage.h"
 #include "host/skin_folder.h"
 #include "host/skins.h"
 
@@ -37,8 +38,7 @@ int check_folder(const std::string& dir, std::ostream& out, std::ostream& err) {
 int skins_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() == 1) return list_skin_images(out);
   if (args.size() == 2 && !args[1].empty() && args[1][0] != '-') return check_folder(args[1], out, err);
-  err << "usage: okit skins [DIR]\n";
-  return 2;
+  return short_usage(err, "skins");
 }
 
 bool use_skin_directory(const std::string& dir, std::ostream& err) {

@@ -32,7 +32,7 @@ std::string type_library_reference() {
 
 const EnumTypeInfo& pressed_enum() { return kPressedEnum; }
 
-std::string ClassTypeInfo::default_interface_name() const { return "_" + std::string(name); }
+std::string ClassTypeInfo::default_interface_name() const { return std::string("_").append(name); }
 
 std::string ClassTypeInfo::event_interface_name() const { return "__" + std::string(name); }
 

@@ -184,7 +184,7 @@ TEST(PaintCommandButton, RaisedFaceCentredCaptionAndAFrameWhenFocused) {
   const int text_left = 10 + (75 - font.text_width("OK", false)) / 2;
   const int text_top = 10 + (23 - 13) / 2;
   EXPECT_EQ(ascii_row(frame, text_top + 12, text_left - 1, text_left + font.text_width("O", false) + 1, 0),
-            "." + std::string(font.text_width("O", false), '#') + ".");
+            std::string(".").append(font.text_width("O", false), '#').append("."));
 
   Desktop::current().activate(form.get());
   Desktop::current().set_focus(*button);

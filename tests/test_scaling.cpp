@@ -39,7 +39,7 @@ TEST(Scaling, WholeScalesMakeEveryPixelABlock) {
   const auto one = read_png((dir / "x1.png").string());
   ASSERT_TRUE(one.has_value());
   for (int n : {2, 3}) {
-    const fs::path scaled = dir / ("x" + std::to_string(n) + ".png");
+    const fs::path scaled = dir / std::string("x").append(std::to_string(n)).append(".png");
     ASSERT_EQ(render_form(form, scaled.string(), "", n, errors), 0) << errors.str();
     const auto big = read_png(scaled.string());
     ASSERT_TRUE(big.has_value());

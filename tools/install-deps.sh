@@ -8,5 +8,5 @@ $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
   cmake g++ clang make pkg-config \
   libfreetype-dev fonts-wine libpng-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev help2man man-db \
   libsdl2-dev libx11-dev libpixman-1-dev xvfb xauth xdotool imagemagick

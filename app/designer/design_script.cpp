@@ -10,6 +10,7 @@
 
 #include "app/designer/design_window.h"
 #include "app/designer/property_grid.h"
+#include "app/usage.h"
 #include "app/scenario_parser.h"
 #include "host/picture.h"
 
@@ -220,11 +221,6 @@ std::optional<std::string> read_text(const std::string& path) {
   return buffer.str();
 }
 
-int design_usage(std::ostream& err) {
-  err << "usage: okit design FORM [--script FILE]\n";
-  return 2;
-}
-
 }  // namespace
 
 int run_design_script(Designer& designer, const std::vector<DesignCommand>& commands, std::ostream& out,
@@ -237,9 +233,9 @@ int design_command(const std::vector<std::string>& args, std::ostream& out, std:
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--script" && i + 1 < args.size()) script_path = args[++i];
     else if (form_path.empty() && !args[i].empty() && args[i][0] != '-') form_path = args[i];
-    else return design_usage(err);
+    else return short_usage(err, "design");
   }
-  if (form_path.empty()) return design_usage(err);
+  if (form_path.empty()) return short_usage(err, "design");
   std::vector<DesignCommand> commands;
   if (!script_path.empty()) {
     const auto text = read_text(script_path);
