@@ -23,7 +23,7 @@ install(TARGETS OpalineKit OpalineKitApplication okit EXPORT OpalineKitTargets
 
 foreach(folder host controls window_services library api)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${folder} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OpalineKit
-    FILES_MATCHING PATTERN "*.h")
+    FILES_MATCHING PATTERN "*.h" PATTERN "skins" EXCLUDE)
 endforeach()
 
 # The library draws with its embedded copies; these are for reading and for
@@ -49,5 +49,6 @@ set(OKIT_PC_SANITIZE "")
 if(OKIT_SANITIZE)
   set(OKIT_PC_SANITIZE " -fsanitize=address,undefined")
 endif()
+file(RELATIVE_PATH OKIT_PC_TO_PREFIX ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
 configure_file(${PROJECT_SOURCE_DIR}/cmake/opalinekit.pc.in ${PROJECT_BINARY_DIR}/opalinekit.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/opalinekit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -10,3 +10,6 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-ci --output-on-failure -j2
 ./tools/fuzz.sh
+# The Debian package, unpacked, must hold everything and build the example.
+deb=$(./tools/build-deb.sh build-deb)
+tests/package/check_deb.sh "$deb" .
