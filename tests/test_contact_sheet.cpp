@@ -21,16 +21,17 @@ class ContactSheet : public ::testing::Test {
   testing::TempDir temp_{"okit_sheet"};
   const fs::path& dir_ = temp_.path();
 
-  // Renders the sheet and compares it pixel for pixel with the golden.
+  // Renders the sheet and compares it pixel for pixel with the golden, a path
+  // in the source tree.
   void expect_matches_golden(const std::vector<std::string>& scale_args, const std::string& golden) {
-    const std::string actual_path = (dir_ / golden).string();
+    const std::string actual_path = (dir_ / fs::path(golden).filename()).string();
     std::vector<std::string> args{"sheet", "-o", actual_path};
     args.insert(args.end(), scale_args.begin(), scale_args.end());
     std::ostringstream out, err;
     ASSERT_EQ(sheet_command(args, out, err), 0) << err.str();
     EXPECT_EQ(out.str(), "okit: rendered " + actual_path + "\n");
 
-    const auto expected = read_png(std::string(OKIT_SOURCE_DIR) + "/tests/golden/" + golden);
+    const auto expected = read_png(std::string(OKIT_SOURCE_DIR) + "/" + golden);
     const auto actual = read_png(actual_path);
     ASSERT_TRUE(expected.has_value()) << expected.error().to_string();
     ASSERT_TRUE(actual.has_value()) << actual.error().to_string();
@@ -38,15 +39,17 @@ class ContactSheet : public ::testing::Test {
     ASSERT_EQ(actual->height, expected->height);
     std::size_t differing = 0;
     for (std::size_t i = 0; i < actual->pixels.size(); ++i) differing += actual->pixels[i] != expected->pixels[i];
-    EXPECT_EQ(differing, 0u) << differing << " pixels differ from tests/golden/" << golden << "; the new image is "
+    EXPECT_EQ(differing, 0u) << differing << " pixels differ from " << golden << "; the new image is "
                              << actual_path << " (kept only while the test runs)";
   }
 
 };
 
-TEST_F(ContactSheet, MatchesItsGoldensAtOneAndTwoTimes) {
-  expect_matches_golden({}, "sheet.png");
-  expect_matches_golden({"--scale", "2"}, "sheet_2x.png");
+// The README shows the sheet too; tools/refresh-goldens.sh renews all three.
+TEST_F(ContactSheet, MatchesItsGoldensAtOneAndTwoTimesAndTheReadmePicture) {
+  expect_matches_golden({}, "tests/golden/sheet.png");
+  expect_matches_golden({"--scale", "2"}, "tests/golden/sheet_2x.png");
+  expect_matches_golden({}, "docs/images/sheet.png");
 }
 
 TEST_F(ContactSheet, BadArgumentsExitTwoWithUsageAndWriteNothing) {

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Re-renders every golden image listed in tests/golden/goldens.txt with the
-# given okit binary. A scenario line runs the scenario, whose closing
+# given okit binary, then the contact sheet's goldens and the README's
+# picture of it. A scenario line runs the scenario, whose closing
 # snapshot writes IMAGE.actual.png, and keeps that as the new golden. Look at
 # the new images before committing them.
 set -e
@@ -26,3 +27,8 @@ grep -v '^#' goldens.txt | while read -r source state scale image; do
       ;;
   esac
 done
+cd ../..
+for sheet in tests/golden/sheet.png docs/images/sheet.png; do
+  "$okit" sheet -o "$sheet"
+done
+"$okit" sheet -o tests/golden/sheet_2x.png --scale 2
