@@ -9,28 +9,18 @@
 #include <filesystem>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
 #include "app/usage.h"
 #include "host/user_control.h"
+#include "okit_command.h"
 
 namespace okit {
 namespace {
 
-struct CommandResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CommandResult run(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = run_command_line(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::CommandResult;
+constexpr auto* run = testing::run_okit;
 
 // The option names a command's help lists ("-o OUT.png" gives "-o"), plus
 // --help, which every command takes.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -52,7 +53,8 @@ std::vector<Golden> read_golden_list(const std::string& dir) {
 std::string produce_actual(const Golden& g, const std::string& dir) {
   std::ostringstream out, errors;
   if (!g.is_scenario()) {
-    const std::string actual_path = g.actual_image();
+    // In the working folder, whatever folder the golden itself lives in.
+    const std::string actual_path = std::filesystem::path(g.actual_image()).filename().string();
     EXPECT_EQ(render_form(dir + "/" + g.source, actual_path, g.state, g.scale, errors), 0) << errors.str();
     return actual_path;
   }
