@@ -17,14 +17,13 @@
 #include <system_error>
 
 #include "app/silent_application.h"
+#include "app/usage.h"
 #include "host/form_loader.h"
 #include "host/utf8.h"
 
 namespace okit {
 
 namespace {
-
-constexpr const char* kUsage = "usage: okit header FORM [-o FILE.h]\n";
 
 // What follows the form's name in the struct's: `Login` gives `LoginUi`.
 constexpr std::string_view kStructSuffix = "Ui";
@@ -255,14 +254,10 @@ int header_command(const std::vector<std::string>& args, std::ostream& out, std:
     } else if (form_path.empty() && !args[i].empty() && args[i][0] != '-') {
       form_path = args[i];
     } else {
-      err << kUsage;
-      return 2;
+      return short_usage(err, "header");
     }
   }
-  if (form_path.empty()) {
-    err << kUsage;
-    return 2;
-  }
+  if (form_path.empty()) return short_usage(err, "header");
   const auto header = make_header(form_path);
   if (!header) {
     err << header.error().to_string() << '\n';

@@ -43,6 +43,7 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/OpalineKitConfigVersion.c
   COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/OpalineKitConfig.cmake ${PROJECT_BINARY_DIR}/OpalineKitConfigVersion.cmake
   DESTINATION ${OKIT_INSTALL_CMAKEDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/OpalineKitForms.cmake DESTINATION ${OKIT_INSTALL_CMAKEDIR})
 
 # A sanitized library needs its users to link the sanitizer runtimes.
 set(OKIT_PC_SANITIZE "")

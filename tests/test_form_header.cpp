@@ -1,7 +1,8 @@
 // okit header: the struct it writes for a form (nested controls, host
 // elements, names C++ cannot take as they stand), the errors that leave no
-// header behind, and writing to a file. tests/header/ compiles a generated
-// header for real.
+// header behind, and writing to a file. The build generates the header of
+// tests/header/every_kind.frm with opalinekit_add_forms; the last tests bind
+// its struct to that form.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <sstream>
 
 #include "app/header_command.h"
+#include "every_kind_form.h"
 #include "temp_dir.h"
 
 namespace okit {
@@ -250,7 +252,47 @@ TEST_F(FormHeader, BadUsageGivesTheUsageAndExitTwo) {
     const auto result = run(args);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "usage: okit header FORM [-o FILE.h]\n");
+    EXPECT_EQ(result.err.rfind("usage: okit header FORM [-o FILE.h]\n", 0), 0u) << result.err;
+  }
+}
+
+// ---- The generated struct, compiled into this test and bound to its form ----------
+
+constexpr const char* kEveryKindForm = OKIT_SOURCE_DIR "/tests/header/every_kind.frm";
+
+TEST(FormHeaderStruct, BindsEachMemberToTheControlOfThatNameWhereverItIsNested) {
+  Application app;
+  const auto form = Form::load(kEveryKindForm);
+  const EveryUi ui(*form);
+  EXPECT_EQ(&ui.Window, &form->control<ctl_Opaline_Form>("Window"));
+  // Inside the frame, which is inside the caption control.
+  EXPECT_EQ(&ui.delete_, &form->control<cmd_Opaline_Button>("delete"));
+  EXPECT_EQ(&ui.class_, &form->control<chk_Opaline_CheckBox>("class"));
+  EXPECT_EQ(&ui.int_, &form->control<txt_Opaline_opal>("int"));
+  EXPECT_EQ(ui.int_.parent(), &ui.Frame);
+  EXPECT_EQ(ui.Frame.parent(), &ui.Window);
+  EXPECT_EQ(&ui.new_, &form->control<stp_Brook_TabStrip>("new"));
+  EXPECT_EQ(&ui.EveryUi_, &form->control<CommandButton>("EveryUi"));
+  EXPECT_EQ(&ui.TextBox, &form->control<TextBox>("TextBox"));
+  EXPECT_EQ(&ui.okit, &form->control<PictureBox>("okit"));
+  EXPECT_EQ(&ui.assert, &form->control<Shape>("assert"));
+  EXPECT_EQ(form->controls().size(), 15u) << "every control is a member";
+}
+
+TEST_F(FormHeader, AFormThatLostAControlSinceTheHeaderWasMadeThrows424) {
+  std::string text = read_text(kEveryKindForm);
+  const std::string renamed = "cmd_Opaline_Button delete\n";
+  text.replace(text.find(renamed), renamed.size(), "cmd_Opaline_Button remove\n");
+  const fs::path path = dir_ / "every_kind.frm";
+  std::ofstream(path) << text;
+
+  Application app;
+  const auto form = Form::load(path.string());
+  try {
+    const EveryUi ui(*form);
+    FAIL() << "expected run-time error 424";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.number(), err::ObjectRequired);
   }
 }
 
