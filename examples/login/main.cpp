@@ -10,6 +10,7 @@
 #include <string>
 
 #include "api/opalinekit.h"
+#include "login_form.h"
 
 namespace {
 
@@ -35,32 +36,29 @@ int main(int argc, char** argv) {
     std::cerr << error.what() << '\n';
     return 2;
   }
-  auto& user = form->control<okit::txt_Opaline_opal>("UserText");
-  auto& password = form->control<okit::txt_Opaline_opal>("PasswordText");
-  auto& remember = form->control<okit::chk_Opaline_CheckBox>("RememberCheck");
-  auto& ok = form->control<okit::cmd_Opaline_Button>("OkButton");
-  auto& cancel = form->control<okit::cmd_Opaline_Button>("CancelButton");
-  auto& window = form->control<okit::ctl_Opaline_Form>("Window");
+  // Each control of login.frm by name and class (login_form.h is generated
+  // from the form file at build time).
+  const LoginUi ui(*form);
 
   std::optional<SignIn> signed_in;
   const auto sign_in = [&] {
-    signed_in = SignIn{user.get_Text(), remember.get_Value() == okit::chk_Checked};
+    signed_in = SignIn{ui.UserText.get_Text(), ui.RememberCheck.get_Value() == okit::chk_Checked};
     form->Unload();
   };
 
   // OK waits for a user name.
-  ok.put_Enabled(false);
-  user.on_Change([&] { ok.put_Enabled(!user.get_Text().empty()); });
+  ui.OkButton.put_Enabled(false);
+  ui.UserText.on_Change([&] { ui.OkButton.put_Enabled(!ui.UserText.get_Text().empty()); });
   // Enter in the password box signs in; the key is used up there.
-  password.on_KeyPress([&](std::int16_t& key_ascii) {
+  ui.PasswordText.on_KeyPress([&](std::int16_t& key_ascii) {
     if (key_ascii != '\r') return;
     key_ascii = 0;
-    if (ok.get_Enabled()) sign_in();
+    if (ui.OkButton.get_Enabled()) sign_in();
   });
-  ok.on_Click(sign_in);
-  cancel.on_Click([&] { form->Unload(); });
+  ui.OkButton.on_Click(sign_in);
+  ui.CancelButton.on_Click([&] { form->Unload(); });
   // The close button in the title bar only asks; closing is ours to do.
-  window.on_CloseWindow([&] { form->Unload(); });
+  ui.Window.on_CloseWindow([&] { form->Unload(); });
 
   if (args == "--render") {
     try {
