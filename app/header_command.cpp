@@ -102,10 +102,12 @@ std::string lowered(std::string_view text) {
 void collect_members(const FormBlock& block, const std::map<std::string, Element*>& loaded, HeaderPlan& plan) {
   for (const FormBlock& child : block.children) {
     // Loading checked every class and name, so each control is there under
-    // its own (case-insensitively unique) name.
+    // its own (case-insensitively unique) name, unless it destroyed itself
+    // while loading: then a new one of its class tells the class.
     const auto found = loaded.find(lowered(child.name));
-    const ClassInfo& info = found != loaded.end() ? found->second->class_info()
-                                                  : create_control(child.library, child.class_name)->class_info();
+    std::shared_ptr<Element> probe;
+    if (found == loaded.end()) probe = create_control(child.library, child.class_name);
+    const ClassInfo& info = (found != loaded.end() ? found->second : probe.get())->class_info();
     if (info.library == "Host") plan.includes.insert(host_element_header(info.name));
     plan.members.push_back({child.name, child.name, "::okit::" + std::string(info.name), child.line});
     collect_members(child, loaded, plan);
