@@ -29,7 +29,9 @@ constexpr std::array kSkinsOptions{OptionHelp{"DIR", "a folder of replacement im
 constexpr std::array kDesignOptions{
     OptionHelp{"--script FILE", "edit headless with the designer commands in FILE instead of opening windows"}};
 constexpr std::array kHeaderOptions{
-    OptionHelp{"-o FILE.h", "write the header to FILE.h (only when the form loads) instead of standard output"}};
+    OptionHelp{"-o FILE.h", "write the header to FILE.h instead of standard output; nothing is written unless "
+                            "the whole header can be made, and a FILE.h that already holds the same text is left "
+                            "untouched"}};
 constexpr std::array kHelpOptions{OptionHelp{"COMMAND", "the command to describe; without it, every command"}};
 
 constexpr std::array kCommands{
@@ -56,7 +58,11 @@ constexpr std::array kCommands{
                 "starts a new form.",
                 kDesignOptions},
     CommandHelp{"header", "header FORM [-o FILE.h]",
-                "write a C++ header with a typed reference to each control of a form", "", kHeaderOptions},
+                "write a C++ header with a typed reference to each control of a form",
+                "The struct is the form's name followed by Ui (Login gives LoginUi); each control, nested ones "
+                "included, is a member typed as its class. A name C++ cannot take gets an underscore (delete_). "
+                "opalinekit_add_forms(TARGET FORM.frm ...) in CMake runs it at build time.",
+                kHeaderOptions},
     CommandHelp{"help", "help [COMMAND]", "show the usage of okit or of one command", "", kHelpOptions},
 };
 
