@@ -15,6 +15,7 @@
 #include "host/elements/image.h"
 #include "host/skins.h"
 #include "library/class_registry.h"
+#include "okit_command.h"
 #include "temp_dir.h"
 
 namespace okit {
@@ -22,17 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CommandResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CommandResult run(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = run_command_line(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::CommandResult;
+constexpr auto* run = testing::run_okit;
 
 void write_file(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
@@ -89,7 +81,7 @@ TEST(SkinList, EveryImageOnceGroupedByControl) {
   const CommandResult result = run({"skins"});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out.find("button c1 7 x 21 24-bit\nbutton c2 8 x 21 24-bit\n"), 0u) << result.out;
-  EXPECT_NE(result.out.find("\ntabstrip on 199 x 33 24-bit\n"), std::string::npos);
+  EXPECT_NE(result.out.find("\ntabstrip img_on 199 x 33 24-bit\n"), std::string::npos);
   EXPECT_EQ(std::ranges::count(result.out, '\n'), static_cast<long>(skin_images().size()));
 }
 
@@ -113,7 +105,7 @@ TEST_F(SkinFolder, CheckerNamesEachProblemAndFails) {
 }
 
 TEST_F(SkinFolder, CheckerRefusesBadArgumentsAndNonFolders) {
-  EXPECT_EQ(run({"skins", dir(), "extra"}).err, "usage: okit skins [DIR]\n");
+  EXPECT_TRUE(run({"skins", dir(), "extra"}).err.starts_with("usage: okit skins [DIR]\n"));
   EXPECT_EQ(run({"skins", "--all"}).status, 2);
   const std::string file = button_file("d1").string();
   const CommandResult result = run({"skins", file});

@@ -36,7 +36,7 @@ const std::map<std::string, SizeTable>& expected_skins() {
         {"c3", {13, 13}}, {"d1", {13, 13}}, {"d2", {13, 13}}, {"d3", {13, 13}}, {"e1", {13, 13}},
         {"e2", {13, 13}}, {"e3", {13, 13}}}},
       {"textbox", {{"d1", {5, 21}}, {"d2", {36, 21}}, {"d3", {2, 21}}, {"a1", {5, 21}}, {"a2", {29, 21}}, {"a3", {2, 21}}}},
-      {"tabstrip", {{"on", {199, 33}}, {"off", {185, 31}}}},
+      {"tabstrip", {{"img_on", {199, 33}}, {"img_off", {185, 31}}}},
   };
   return table;
 }
@@ -129,7 +129,7 @@ TEST(Skins, OnlyTheTabPicturesCarryATransparentKey) {
       EXPECT_EQ(bitmap.transparent_key.has_value(), control == "tabstrip") << control << "/" << entry.first;
     }
   }
-  const Bitmap& on = skin("tabstrip", "on");
+  const Bitmap& on = skin("tabstrip", "img_on");
   EXPECT_EQ(on.transparent_key, kSkinTransparentKey);
   EXPECT_EQ(pixel(on, 0, 0), kSkinTransparentKey);      // above the slope
   EXPECT_EQ(pixel(on, 198, 10), kSkinTransparentKey);   // right of the side
@@ -137,7 +137,7 @@ TEST(Skins, OnlyTheTabPicturesCarryATransparentKey) {
   EXPECT_EQ(pixel(on, 100, 20), 0xAAC6CEu);             // the body
   EXPECT_EQ(pixel(on, 100, 32), 0xAAC6CEu);             // open at the bottom
   EXPECT_NE(pixel(on, 198, 32), kSkinTransparentKey);   // the flare reaches the edge
-  EXPECT_EQ(pixel(skin("tabstrip", "off"), 184, 30), 0x6D7877u);
+  EXPECT_EQ(pixel(skin("tabstrip", "img_off"), 184, 30), 0x6D7877u);
 }
 
 TEST(Skins, LookupsShareOnePicturePerImage) {

@@ -18,7 +18,9 @@ constexpr std::int32_t kContentColor = 0x00FFFFEF;
 // Everything sits directly on the surface, in twips. The elements are
 // created back to front: tab 2 lies behind everything, the caption of tab 1
 // in front of everything. The two source images lie beyond the right edge,
-// where they are never seen.
+// where they are never seen. Like every skin, the two tab pictures are named
+// after the source images that hold them, so a tab image's Picture prints
+// img_on or img_off from the start, as after a click copies one.
 stp_Brook_TabStrip::stp_Brook_TabStrip() : UserControl("stp_Brook_TabStrip") {
   UserControl::put_BackColor(kSurfaceColor);
   place_twips(0, 0, 6735, 4695);
@@ -47,7 +49,7 @@ stp_Brook_TabStrip::stp_Brook_TabStrip() : UserControl("stp_Brook_TabStrip") {
     return label;
   };
 
-  img_caption2 = tab_image("img_caption2", "off", 2640, 0);
+  img_caption2 = tab_image("img_caption2", "img_off", 2640, 0);
   Shape1 = filled_rectangle("Shape1", 480, 615, kBandColor);
   Shape2 = filled_rectangle("Shape2", 1080, 3255, kContentColor);
   Shape3 = filled_rectangle("Shape3", 4320, 375, kBandColor);
@@ -61,9 +63,9 @@ stp_Brook_TabStrip::stp_Brook_TabStrip() : UserControl("stp_Brook_TabStrip") {
   Label3->put_Caption("Beschreibung des Threads");
   Label3->put_TabIndex(2);
 
-  img_on = tab_image("img_on", "on", 7200, 0);
-  img_off = tab_image("img_off", "off", 7200, 480);
-  img_caption1 = tab_image("img_caption1", "on", 240, 0);
+  img_on = tab_image("img_on", "img_on", 7200, 0);
+  img_off = tab_image("img_off", "img_off", 7200, 480);
+  img_caption1 = tab_image("img_caption1", "img_on", 240, 0);
 
   // Unlike the caption of tab 2, this one keeps an opaque band-coloured
   // background, also while its tab shows the light off-picture.

@@ -31,8 +31,8 @@ constexpr int kFlare[] = {1, 1, 2, 3, 5};  // outward steps of the right side ov
 constexpr int kCornerInset[] = {2, 1};  // the top-right corner, first rows
 
 const Tab kTabs[] = {
-    {"on", 199, 33, true, 0x657575, {{1, 0xCAE3E7}, {2, 0xBAD2D7}, {3, 0xB2CED2}, {4, 0xAECACE}, {5, 0xAAC6CE}}},
-    {"off", 185, 31, false, 0x6D7877, {{1, 0xFFFFFF}, {2, 0xF0F5F6}}},
+    {"img_on", 199, 33, true, 0x657575, {{1, 0xCAE3E7}, {2, 0xBAD2D7}, {3, 0xB2CED2}, {4, 0xAECACE}, {5, 0xAAC6CE}}},
+    {"img_off", 185, 31, false, 0x6D7877, {{1, 0xFFFFFF}, {2, 0xF0F5F6}}},
 };
 
 // The slope keeps the same angle on both tabs, eased at both ends so it
