@@ -29,6 +29,30 @@ struct Problem {
   std::string message;
 };
 
+// ---- Control characters in strings -----------------------------------------------
+
+// "U+0007": how a finding names a character.
+std::string code_point_name(char32_t c) {
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
+  return name;
+}
+
+// The control characters other than tab that a string holds, each named once
+// in the order they first appear, or "" for none. Loading keeps them, but
+// text shows none of them, so the form probably does not look as meant.
+std::string control_characters_in(std::string_view text) {
+  std::vector<char32_t> found;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const char32_t c = next_code_point(text, pos);
+    if (c != U'\t' && is_control_character(c) && std::ranges::find(found, c) == found.end()) found.push_back(c);
+  }
+  if (found.empty()) return "";
+  std::string names = found.size() == 1 ? "the control character " : "the control characters ";
+  for (std::size_t i = 0; i < found.size(); ++i) names += (i == 0 ? "" : ", ") + code_point_name(found[i]);
+  return names;
+}
+
 // ---- Values that load changed ---------------------------------------------------
 
 // Loading refuses a value that does not convert at all, but rounds a
@@ -79,6 +103,12 @@ void check_values(const FormBlock& block, bool is_form, std::vector<Problem>& pr
   std::shared_ptr<Element> probe;
   if (!is_form) probe = create_control(block.library, block.class_name);  // loading created it already
   for (const auto& p : block.properties) {
+    if (p.value.type() == VarType::String) {
+      const std::string controls = control_characters_in(p.value.as_string());
+      if (!controls.empty())
+        problems.push_back(
+            {p.line, "control-character", block.name, p.key + " of " + block.name + " holds " + controls});
+    }
     const auto type = declared_type(probe.get(), p.key);
     if (!type) continue;
     if (auto loss = lost_in_conversion(p.value, *type))

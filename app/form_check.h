@@ -1,9 +1,10 @@
 #pragma once
 // okit check: lints a form file. Problems that stop loading are errors
 // (exit 2); the rest are warnings (exit 1): keys a control does not know,
-// values that load changed, overlapping or clipped controls, duplicate access
-// keys, duplicates and gaps in tab order, and captions that stop fitting when
-// text is scaled to 125%, 150% or 200%.
+// values that load changed, strings holding control characters other than
+// tab, overlapping or clipped controls, duplicate access keys, duplicates
+// and gaps in tab order, and captions that stop fitting when text is scaled
+// to 125%, 150% or 200%.
 
 #include <ostream>
 #include <string>

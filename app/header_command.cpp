@@ -2,23 +2,19 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <optional>
-#include <random>
 #include <set>
 #include <sstream>
 #include <string_view>
-#include <system_error>
 
 #include "app/silent_application.h"
 #include "app/usage.h"
 #include "host/form_loader.h"
+#include "host/replace_file.h"
 #include "host/utf8.h"
 
 namespace okit {
@@ -215,33 +211,11 @@ std::optional<std::string> file_text(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Writes through a new file next to `path` renamed over it, so a reader (or
-// a build that stops half-way) never sees half a header. A file that already
-// holds `text` keeps its time stamp.
+// A header that already holds `text` keeps its time stamp, so a build does
+// not recompile what includes it.
 std::optional<LoadError> write_header_file(const std::string& path, const std::string& text) {
-  namespace fs = std::filesystem;
   if (file_text(path) == text) return std::nullopt;
-  std::string temporary;
-  std::FILE* file = nullptr;
-  std::random_device random;
-  // "x": a file nobody else is writing, should two builds run at once.
-  for (int attempt = 0; attempt < 16 && !file; ++attempt) {
-    temporary = path + ".writing-" + std::to_string(random());
-    file = std::fopen(temporary.c_str(), "wbx");
-  }
-  if (!file)
-    return LoadError{path, 0, std::string("cannot create a temporary file next to it: ") + std::strerror(errno)};
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  if (std::fclose(file) != 0 || !written) {
-    std::remove(temporary.c_str());
-    return LoadError{path, 0, "cannot write " + temporary};
-  }
-  std::error_code renamed;
-  fs::rename(temporary, path, renamed);
-  if (renamed) {
-    std::remove(temporary.c_str());
-    return LoadError{path, 0, "cannot replace the file: " + renamed.message()};
-  }
+  if (Expected<bool> written = replace_file(path, text); !written) return written.error();
   return std::nullopt;
 }
 

@@ -60,7 +60,7 @@ void ScenarioRunner::cmd_key(const ScenarioCommand& c) {
 
 void ScenarioRunner::cmd_type(const ScenarioCommand& c) {
   auto& desktop = Desktop::current();
-  const std::string text = unquote(c.args[0]);
+  const std::string text = parse_literal(c.args[0])->as_string();
   for (std::size_t pos = 0; pos < text.size();) {
     const char32_t ch = next_code_point(text, pos);
     if (ch < 0x80) {

@@ -10,6 +10,32 @@
 
 namespace okit {
 
+namespace {
+
+bool is_string_literal(std::string_view token) {
+  const std::optional<Value> literal = parse_literal(token);
+  return literal && literal->type() == VarType::String;
+}
+
+// Scripts print a string that holds control characters as pieces joined by
+// " & " ("ab" & Chr(7) & "c"), and take it back the same way: such a chain
+// is one token. Each piece is looked at once, so a long chain stays linear.
+std::vector<std::string> join_string_chains(std::vector<std::string> tokens) {
+  std::vector<std::string> joined;
+  bool chain = false;  // joined.back() is a string the next piece may join
+  for (std::size_t i = 0; i < tokens.size(); ++i) {
+    if (chain && tokens[i] == "&" && i + 1 < tokens.size() && is_string_literal(tokens[i + 1])) {
+      joined.back().append(" & ").append(tokens[++i]);
+      continue;
+    }
+    chain = is_string_literal(tokens[i]);
+    joined.push_back(std::move(tokens[i]));
+  }
+  return joined;
+}
+
+}  // namespace
+
 Expected<std::vector<std::string>> tokenize(std::string_view line) {
   std::vector<std::string> tokens;
   std::size_t i = 0;
@@ -38,7 +64,7 @@ Expected<std::vector<std::string>> tokenize(std::string_view line) {
     }
     tokens.emplace_back(line.substr(start, i - start));
   }
-  return tokens;
+  return join_string_chains(std::move(tokens));
 }
 
 std::string unquote(std::string_view token) {
@@ -111,7 +137,7 @@ std::string check(const ScenarioCommand& c) {
     if (n != 1) return "usage: " + v + " KEY";
     return parse_key(a[0]) ? "" : "unknown key '" + a[0] + "'";
   }
-  if (v == "type") return n == 1 && a[0].front() == '"' ? "" : "usage: type \"TEXT\"";
+  if (v == "type") return n == 1 && is_string_literal(a[0]) ? "" : "usage: type \"TEXT\"";
   if (v == "focus") return n == 1 ? "" : "usage: focus OBJ";
   if (v == "activate") return n == 1 ? "" : "usage: activate FORM|none";
   if (v == "resize") return n == 3 && ints(1, 2) ? "" : "usage: resize OBJ W H";

@@ -28,8 +28,9 @@ struct Script {
 Expected<Script> parse_script(std::string_view text, const std::string& file);
 
 // Splits a line into tokens at spaces; a double-quoted string with ""
-// doubling is one token (quotes kept). An unterminated string is an error
-// (returned as the message).
+// doubling is one token (quotes kept), and so is a chain of strings and
+// Chr(N) joined by " & " ("ab" & Chr(7) & "c", as scripts print strings).
+// An unterminated string is an error (returned as the message).
 Expected<std::vector<std::string>> tokenize(std::string_view line);
 
 // The text of a quoted token ("a""b" -> a"b).

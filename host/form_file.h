@@ -75,17 +75,22 @@ Expected<FormDocument> parse_form(std::string_view text, std::string_view file);
 Expected<FormDocument> read_form_file(const std::string& path);
 
 // The document in the fixed layout: 3 spaces of indent per level, keys padded
-// to 16 characters, "\n" line endings. Values with no text form (objects)
-// are written as Nothing, which no reader accepts; callers never store them.
+// to 16 characters, "\n" line endings, one line per property. Values with no
+// text form (objects) are written as Nothing, which no reader accepts;
+// callers never store them.
 std::string write_form(const FormDocument& doc);
 
 // Writes to a new file next to `path` and renames it over `path`, so a failed
 // save leaves the previous file as it was. The new file keeps the old one's
-// permissions. Errors carry line 0.
+// permissions. Text the reader would refuse (not UTF-8, or a line longer
+// than kMaxFormLineBytes) is refused here and nothing is written. Errors
+// carry line 0.
 Expected<bool> write_form_file(const std::string& path, const FormDocument& doc);
 
 // The value text of one property line (everything after the first '='):
 //   "text"  with "" for a quote       -> String (may contain ' and =, and line breaks)
+//   "ab" & Chr(7) & ChrW(133)         -> String: control characters as
+//                                        format_value writes them
 //   -1  'True  /  0   'False          -> Boolean: any number marked by a 'True or
 //                                        'False comment, nonzero is True
 //   True / False                      -> Boolean
@@ -101,6 +106,8 @@ Expected<Value> parse_form_value(std::string_view text);
 // apart: Integer and Long are written in decimal, so a Long that fits 16 bits
 // reads back as an Integer; Single and Double are always written with a point
 // or an exponent, so both read back as Doubles rather than as integers.
+// Strings are written as format_value prints them, so a line break becomes
+// Chr(13) & Chr(10) and the value stays on its line.
 std::string format_form_value(const Value& v);
 
 }  // namespace okit

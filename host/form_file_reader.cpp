@@ -12,6 +12,7 @@
 
 #include "host/dispatch.h"
 #include "host/form_file.h"
+#include "host/value_text.h"
 
 namespace okit {
 
@@ -146,10 +147,14 @@ Expected<FormDocument> FormParser::run() {
   return std::move(doc_);
 }
 
+// Every line passes here, also those inside a string, comments and those
+// after the final End, so a NUL is refused wherever it is rather than cut
+// the text short for anything that reads it as a C string later.
 FormParser::Problem FormParser::next_line(PhysicalLine& line) {
   line = lines_.next();
   if (line.text.size() > kMaxFormLineBytes)
     return error(line.number, "line is longer than " + std::to_string(kMaxFormLineBytes) + " bytes");
+  if (line.text.find('\0') != std::string_view::npos) return error(line.number, "line contains a NUL byte");
   return std::nullopt;
 }
 
@@ -240,7 +245,7 @@ FormParser::Problem FormParser::property(std::string_view key, std::string value
 // goes on over the following lines, endings included, until its quote closes.
 FormParser::Problem FormParser::continue_string(std::string& value, std::string_view ending, int first_line) {
   const std::string_view start = trim(value);
-  bool open = !start.empty() && start.front() == '"' && inside_string_after(start, false);
+  bool open = value_text::starts_string_literal(start) && inside_string_after(start, false);
   while (open) {
     if (lines_.at_end()) return error(first_line, "unterminated string");
     PhysicalLine more;

@@ -2,6 +2,8 @@
 // scenario literals so both read "12", "40000" and "&H80000008&" alike; what
 // differs is the comment after a value, which can turn a number into a
 // Boolean, and strings, which here may span lines and must be valid UTF-8.
+// Strings are written as scripts print them, so a control character is
+// written as Chr(N) and never raw.
 
 #include <optional>
 
@@ -26,8 +28,9 @@ std::string_view trim(std::string_view text) {
 // not flood the message.
 std::string excerpt(std::string_view text) {
   constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown) return "'" + std::string(text) + "'";
-  return "'" + std::string(text.substr(0, kShown)) + "...'";
+  std::string quoted(1, '\'');
+  quoted.append(text.substr(0, kShown)).append(text.size() <= kShown ? "'" : "...'");
+  return quoted;
 }
 
 LoadError value_error(std::string message) { return LoadError{"", 0, std::move(message)}; }
@@ -40,26 +43,18 @@ std::optional<bool> boolean_marker(std::string_view comment) {
   return std::nullopt;
 }
 
-// `text` starts with the opening quote.
+// `text` starts with the opening quote or with Chr( / ChrW(: a string as
+// format_value writes it, so control characters may stand outside the quotes
+// ("ab" & Chr(7) & "c"). Only a comment may follow it. (The reader has
+// refused a NUL byte already; Chr(0) is a NUL written out, and reads.)
 Expected<Value> parse_string(std::string_view text) {
-  std::string content;
-  std::size_t i = 1;
-  for (;; ++i) {
-    if (i == text.size()) return value_error("unterminated string");
-    if (text[i] != '"') {
-      content += text[i];
-    } else if (i + 1 < text.size() && text[i + 1] == '"') {
-      content += '"';
-      ++i;
-    } else {
-      break;
-    }
-  }
-  const std::string_view after = trim(text.substr(i + 1));
+  Expected<value_text::StringLiteral> literal = value_text::scan_string_literal(text);
+  if (!literal) return literal.error();
+  const std::string_view after = trim(text.substr(literal->length));
   if (!after.empty() && after.front() != '\'')
     return value_error("unexpected text " + excerpt(after) + " after the closing quote");
-  if (!is_valid_utf8(content)) return value_error("string is not valid UTF-8");
-  return Value(std::move(content));
+  if (!is_valid_utf8(literal->text)) return value_error("string is not valid UTF-8");
+  return Value(std::move(literal->text));
 }
 
 Expected<Value> parse_unquoted(std::string_view text) {
@@ -92,7 +87,7 @@ std::string floating_text(const Value& v) {
 
 Expected<Value> parse_form_value(std::string_view text) {
   text = trim(text);
-  if (!text.empty() && text.front() == '"') return parse_string(text);
+  if (value_text::starts_string_literal(text)) return parse_string(text);
   return parse_unquoted(text);
 }
 

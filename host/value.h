@@ -86,12 +86,15 @@ double round_half_even(double x);
 
 // How a value prints in script output: True/False, "quoted" strings with ""
 // doubling, colours as &H80000008&, numbers in the shortest form that reads
-// back exactly (0.5, -3, 1E+20), Empty and Null by name.
+// back exactly (0.5, -3, 1E+20), Empty and Null by name. A control character
+// other than tab never prints raw: it stands outside the quotes as Chr(N)
+// (ChrW(N) for U+0080 to U+009F), joined by " & ": "ab" & Chr(7) & "c".
 std::string format_value(const Value& value, PropType declared = PropType::Variant);
 
 // A scenario literal: 12 (Integer), 40000 (Long), 1.5 / 1E+20 (Double),
 // &H80000008& or 0x80000008 (Long, two's complement), True/False, "text"
-// with "" doubling, Empty, Null. nullopt when the token is none of these.
+// with "" doubling, Empty, Null, and strings as format_value writes them
+// ("ab" & Chr(7) & "c"). nullopt when the token is none of these.
 std::optional<Value> parse_literal(std::string_view token);
 
 }  // namespace okit

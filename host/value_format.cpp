@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "host/utf8.h"
 #include "host/value.h"
 #include "host/value_text.h"
 
@@ -75,13 +76,36 @@ std::string layout_number(Float x, Float scientific_from) {
                                 : fixed_layout(number.digits, number.exponent));
 }
 
-std::string quoted(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    out += c;
-    if (c == '"') out += '"';
+// A string as the classic language writes it: in double quotes with "" for
+// a quote, and each control character other than tab as Chr(N), joined to
+// the quoted runs by " & ", so no output ever carries a raw control
+// character: "ab" & Chr(7) & "c", Chr(13) & Chr(10), "". U+0080 to U+009F
+// are ChrW(N), as Chr would take them from the ANSI code page. Bytes that are
+// not UTF-8 pass through as they are.
+std::string string_literal(std::string_view text) {
+  std::string out;
+  std::string run;  // the quoted run being built, opening quote included
+  const auto end_run = [&] {
+    if (run.empty()) return;
+    out.append(out.empty() ? "" : " & ").append(run).append(1, '"');
+    run.clear();
+  };
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    const char32_t c = next_code_point(text, pos);
+    if (c != U'\t' && is_control_character(c)) {
+      end_run();
+      out.append(out.empty() ? "" : " & ").append(c < 0x80 ? "Chr(" : "ChrW(");
+      out.append(std::to_string(static_cast<unsigned>(c))).append(1, ')');
+      continue;
+    }
+    if (run.empty()) run.assign(1, '"');
+    run.append(text.substr(start, pos - start));
+    if (c == '"') run.append(1, '"');
   }
-  return out + '"';
+  if (out.empty() && run.empty()) run.assign(1, '"');
+  end_run();
+  return out;
 }
 
 std::string colour_text(std::int32_t colour) {
@@ -103,7 +127,7 @@ std::string format_value(const Value& value, PropType declared) {
   switch (value.type()) {
     case VarType::Empty: return "Empty";
     case VarType::Null: return "Null";
-    case VarType::String: return quoted(value.as_string());
+    case VarType::String: return string_literal(value.as_string());
     case VarType::Object: return value.as_object() ? "(object)" : "Nothing";
     case VarType::Boolean: return value.to_string();
     default: break;

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "host/dispatch.h"
+#include "host/utf8.h"
 #include "host/value.h"
 #include "host/value_text.h"
 
@@ -112,20 +113,54 @@ std::optional<Value> hex_number(std::string_view digits) {
   return Value(static_cast<std::int32_t>(bits));
 }
 
-// "text" with "" standing for one quote inside; a lone quote inside is not
-// part of any literal.
-std::optional<Value> quoted_string(std::string_view token) {
-  if (token.size() < 2 || token.front() != '"' || token.back() != '"') return std::nullopt;
-  const std::string_view inside = token.substr(1, token.size() - 2);
-  std::string text;
-  for (std::size_t i = 0; i < inside.size(); ++i) {
-    if (inside[i] == '"') {
-      if (i + 1 == inside.size() || inside[i + 1] != '"') return std::nullopt;
+LoadError literal_error(std::string message) { return LoadError{"", 0, std::move(message)}; }
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+// `text` starts with the piece's name; how long the name is, or 0 when it is
+// neither Chr( nor ChrW(.
+std::size_t chr_name_length(std::string_view text) {
+  if (text.size() >= 5 && equals_ignore_case(text.substr(0, 5), "ChrW(")) return 5;
+  if (text.size() >= 4 && equals_ignore_case(text.substr(0, 4), "Chr(")) return 4;
+  return 0;
+}
+
+// Chr(N) or ChrW(N) at text[pos]; appends its character to `out` and moves
+// pos past it. Chr stops at 127, as Chr of the classic language takes 128 to
+// 255 from the ANSI code page.
+std::optional<LoadError> scan_chr(std::string_view text, std::size_t& pos, std::string& out) {
+  const std::size_t name = chr_name_length(text.substr(pos));
+  const bool wide = name == 5;
+  const std::size_t close = text.find(')', pos + name);
+  const std::string_view digits =
+      close == std::string_view::npos ? std::string_view() : text.substr(pos + name, close - pos - name);
+  std::uint32_t code = 0;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+  const std::uint32_t highest = wide ? 0xFFFF : 0x7F;
+  if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() || code > highest ||
+      (code >= 0xD800 && code <= 0xDFFF))
+    return literal_error(std::string(wide ? "ChrW" : "Chr") + "(N) needs a character code N from 0 to " +
+                         std::to_string(highest) + (wide ? ", not a surrogate" : ""));
+  out += encode_utf8(code);
+  pos = close + 1;
+  return std::nullopt;
+}
+
+// "text" at text[pos] with "" standing for one quote inside; appends the
+// text to `out` and moves pos past the closing quote.
+std::optional<LoadError> scan_quoted(std::string_view text, std::size_t& pos, std::string& out) {
+  for (std::size_t i = pos + 1;; ++i) {
+    if (i >= text.size()) return literal_error("unterminated string");
+    if (text[i] != '"') {
+      out += text[i];
+    } else if (i + 1 < text.size() && text[i + 1] == '"') {
+      out += '"';
       ++i;
+    } else {
+      pos = i + 1;
+      return std::nullopt;
     }
-    text += inside[i];
   }
-  return Value(std::move(text));
 }
 
 }  // namespace
@@ -152,10 +187,35 @@ std::optional<Value> scan_number(std::string_view text) {
   return double_number(text, *form);
 }
 
+bool starts_string_literal(std::string_view text) {
+  return (!text.empty() && text.front() == '"') || chr_name_length(text) > 0;
+}
+
+Expected<StringLiteral> scan_string_literal(std::string_view text) {
+  StringLiteral literal;
+  std::size_t pos = 0;
+  while (true) {
+    const bool quoted = pos < text.size() && text[pos] == '"';
+    if (!quoted && chr_name_length(text.substr(pos)) == 0)
+      return literal_error(pos == 0 ? "expected a string" : "expected a string or Chr(N) after '&'");
+    const auto problem = quoted ? scan_quoted(text, pos, literal.text) : scan_chr(text, pos, literal.text);
+    if (problem) return *problem;
+    literal.length = pos;
+    while (pos < text.size() && is_blank(text[pos])) ++pos;
+    if (pos == text.size() || text[pos] != '&') return literal;
+    ++pos;
+    while (pos < text.size() && is_blank(text[pos])) ++pos;
+  }
+}
+
 }  // namespace value_text
 
 std::optional<Value> parse_literal(std::string_view token) {
-  if (!token.empty() && token.front() == '"') return quoted_string(token);
+  if (value_text::starts_string_literal(token)) {
+    auto literal = value_text::scan_string_literal(token);
+    if (!literal || literal->length != token.size()) return std::nullopt;
+    return Value(std::move(literal->text));
+  }
   if (std::optional<Value> named = value_text::keyword(token)) return named;
   try {
     return value_text::scan_number(token);

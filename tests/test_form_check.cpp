@@ -85,6 +85,24 @@ TEST_F(FormCheck, ReportsKeysAndValuesLoadingWouldLoseAtTheirLines) {
                             warning(24, "value 2.5 of TabIndex is not a whole number"));
 }
 
+// A string holding control characters other than tab loads as it is, but
+// text shows them as nothing: each such value is one finding at its line,
+// naming the key and each character once, among the others in line order.
+TEST_F(FormCheck, ReportsStringsHoldingControlCharacters) {
+  const auto result = check(label("Bell", 8, 8, 200, "ring\a", 0) + label("Fine", 8, 40, 200, "tab\there", 1) +
+                            label("Lines", 8, 72, 200, "a\" & Chr(13) & Chr(10) & \"b\x1B\r", 1));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, warning(11, "Caption of Bell holds the control character U+0007") +
+                            warning(21, "Lines has TabIndex 1, as Fine does") +
+                            warning(27, "Caption of Lines holds the control characters U+000D, U+000A, U+001B"));
+
+  const auto json = check("   Caption = \"Ding\xC2\x87\"\n", CheckOutput::Json);
+  EXPECT_EQ(json.status, 1);
+  EXPECT_EQ(json.out, "{\"file\": \"" + path_ +
+                          "\", \"problems\": [\n  {\"line\": 5, \"kind\": \"control-character\", \"control\": \"Form1\", "
+                          "\"message\": \"Caption of Form1 holds the control character U+0087\"}\n]}\n");
+}
+
 TEST_F(FormCheck, ReportsOverlapsClippingAndSharedAccessKeys) {
   const auto result = check(label("First", 8, 8, 200, "&Name", 0) + label("Second", 100, 10, 200, "&Number", 1) +
                             label("Third", 300, 100, 200, "", 2));

@@ -77,6 +77,20 @@ TEST(FormValue, StringsKeepQuotesApostrophesAndEquals) {
   EXPECT_EQ(parsed("\"caf\xC3\xA9\""), Value("caf\xC3\xA9"));
 }
 
+// Control characters load as they are, whether written raw or as the writer
+// writes them (a NUL only as Chr(0): the reader refuses a NUL byte).
+TEST(FormValue, ControlCharactersLoadRawOrAsChr) {
+  EXPECT_EQ(parsed("\"ring\a\x1B\""), Value("ring\a\x1B"));
+  EXPECT_EQ(parsed("\"ab\" & Chr(7) & \"c\"  ' bell"), Value("ab\ac"));
+  EXPECT_EQ(parsed("Chr(13) & Chr(10)"), Value("\r\n"));
+  EXPECT_EQ(parsed("ChrW(133)"), Value("\xC2\x85"));
+  EXPECT_EQ(parsed("\"a\" & Chr(0)"), Value(std::string("a\0", 2)));
+  EXPECT_EQ(value_error("\"a\" & Chr(7) b"), "unexpected text 'b' after the closing quote");
+  EXPECT_EQ(value_error("\"a\" & "), "expected a string or Chr(N) after '&'");
+  EXPECT_EQ(value_error("\"a\" & Chr(200)"), "Chr(N) needs a character code N from 0 to 127");
+  EXPECT_EQ(value_error("\"a\" & \"b"), "unterminated string");
+}
+
 TEST(FormValue, NumbersTakeTheSmallestSubtypeThatHoldsThem) {
   EXPECT_EQ(parsed("240"), Value(std::int16_t{240}));
   EXPECT_EQ(parsed("-32768"), Value(std::int16_t{-32768}));
@@ -123,8 +137,10 @@ TEST(FormValue, FormatReadsBackAsTheSameSubtype) {
   EXPECT_EQ(format_form_value(Value("a \"b\"")), "\"a \"\"b\"\"\"");
   EXPECT_EQ(format_form_value(Value(12.0)), "12.0");
   EXPECT_EQ(format_form_value(Value(7.5f)), "7.5");
+  EXPECT_EQ(format_form_value(Value("two\r\nlines\a")), "\"two\" & Chr(13) & Chr(10) & \"lines\" & Chr(7)");
   for (const Value& v : {Value::boolean(true), Value(std::int16_t{-7}), Value(std::int32_t{40000}), Value(12.0),
-                         Value(-0.1), Value(1e20), Value("x'y=\"z\"\n"), Value(), Value::null()})
+                         Value(-0.1), Value(1e20), Value("x'y=\"z\"\n"), Value("\r"), Value("tab\there"), Value(),
+                         Value::null()})
     EXPECT_EQ(parsed(format_form_value(v)), v);
 }
 
@@ -194,6 +210,28 @@ TEST(FormReader, ReportsTheFirstProblemWithFileAndLine) {
   EXPECT_EQ(form_error("Begin Host.Form F\nEnd Sub\n"), "form.frm:2: unexpected text after 'End'");
   EXPECT_EQ(form_error("VERSION 5.00\n' nothing else\n"), "form.frm:2: no 'Begin' block: the file holds no form");
   EXPECT_EQ(form_error("Begin Host.Form F\n  Caption = \"\xFF\"\nEnd\n"), "form.frm:2: string is not valid UTF-8");
+}
+
+// A NUL byte is refused on the line that holds it, wherever that is: the
+// text is read whole, never as a C string that would end at the NUL.
+TEST(FormReader, RefusesANulByteOnItsLine) {
+  using namespace std::string_literals;
+  const std::string start = "VERSION 5.00\nBegin Host.Form F\n";
+  EXPECT_EQ(form_error(start + "  Cap\0tion = \"x\"\nEnd\n"s), "form.frm:3: line contains a NUL byte");
+  EXPECT_EQ(form_error(start + "  Caption = \"a\0b\"\nEnd\n"s), "form.frm:3: line contains a NUL byte");
+  EXPECT_EQ(form_error(start + "  Caption = \"one\ntwo\0\"\nEnd\n"s), "form.frm:4: line contains a NUL byte")
+      << "inside a string that runs over lines";
+  EXPECT_EQ(form_error(start + "  ' a comment \0\nEnd\n"s), "form.frm:3: line contains a NUL byte");
+  EXPECT_EQ(form_error(start + "End\n\n\0"s), "form.frm:5: line contains a NUL byte") << "after the last End";
+  EXPECT_EQ(form_error("\0"s), "form.frm:1: line contains a NUL byte");
+}
+
+// Control characters other than NUL in a string load unchanged (okit check
+// reports them), also a lone CR inside a line.
+TEST(FormReader, LoadsOtherControlCharactersInStringsAsTheyAre) {
+  Expected<FormDocument> doc = parse_form("Begin Host.Form F\n  Caption = \"a\ab\rc\x7F\xC2\x9B\"\nEnd\n", "form.frm");
+  ASSERT_TRUE(doc.has_value()) << doc.error().to_string();
+  EXPECT_EQ(doc->form.find("Caption")->value, Value("a\ab\rc\x7F\xC2\x9B"));
 }
 
 std::string nested_blocks(int depth) {
@@ -308,6 +346,25 @@ TEST(FormWriter, WritesTheFixedLayout) {
             "End\n");
 }
 
+// A string is written on its key's line, control characters as Chr(N), so
+// the file holds none raw and every string comes back as it was.
+TEST(FormWriter, ControlCharactersAreWrittenAsChrAndReadBack) {
+  FormDocument doc = small_document();
+  const std::string texts[] = {"first\r\nsecond", "lone\rcr", "\a", "\x1B[1m\t\"x\"", "nel\xC2\x85", "\r\n"};
+  for (const std::string& text : texts) {
+    const std::string key = std::string("T").append(std::to_string(doc.form.properties.size()));
+    doc.form.properties.push_back({key, Value(text), 0});
+  }
+  const std::string written = write_form(doc);
+  EXPECT_NE(written.find("\n   T1              =   \"first\" & Chr(13) & Chr(10) & \"second\"\n"), std::string::npos)
+      << written;
+  for (char c : written) EXPECT_TRUE(c == '\n' || c == '\t' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+  Expected<FormDocument> reread = parse_form(written, "form.frm");
+  ASSERT_TRUE(reread.has_value()) << reread.error().to_string();
+  EXPECT_TRUE(*reread == doc);
+  EXPECT_EQ(write_form(*reread), written);
+}
+
 TEST(FormWriter, RoundTripIsByteStable) {
   FormDocument doc = small_document();
   doc.form.properties.push_back({"Text", Value("first\r\nsecond\nthird \"q\" ' = "), 0});
@@ -360,6 +417,44 @@ TEST_F(FormFileOnDisk, TextThatIsNotUtf8IsNotSaved) {
             target.string() + ":0: Caption of Label1 is not valid UTF-8 text; nothing was written");
   EXPECT_EQ(read_text(target), "previous contents");
   EXPECT_EQ(entries(), 1u);
+}
+
+// A NUL set from code is written as Chr(0) and reads back; a NUL byte on
+// disk stops the load at its line, however much of the file lies behind it.
+TEST_F(FormFileOnDisk, NulIsSavedAsChrAndNeverReadRaw) {
+  const fs::path target = dir_ / "form.frm";
+  FormDocument doc = small_document();
+  doc.form.children.front().children.front().properties.front().value = Value(std::string("a\0b", 3));
+  ASSERT_TRUE(write_form_file(target.string(), doc).has_value());
+  EXPECT_NE(read_text(target).find("Caption         =   \"a\" & Chr(0) & \"b\"\n"), std::string::npos);
+  Expected<FormDocument> reread = read_form_file(target.string());
+  ASSERT_TRUE(reread.has_value()) << reread.error().to_string();
+  EXPECT_TRUE(*reread == doc);
+
+  write_text(target, write_form(small_document()) + std::string("\0\n", 2));
+  Expected<FormDocument> loaded = read_form_file(target.string());
+  ASSERT_FALSE(loaded.has_value());
+  EXPECT_EQ(loaded.error().to_string(), target.string() + ":18: line contains a NUL byte");
+}
+
+// A string that would make a line longer than the reader takes is not saved:
+// a long one, or a shorter one whose control characters grow as Chr(N).
+TEST_F(FormFileOnDisk, StringsTooLongForALineAreNotSaved) {
+  const fs::path target = dir_ / "form.frm";
+  write_text(target, "previous contents");
+  FormDocument doc = small_document();
+  Value& caption = doc.form.children.front().children.front().properties.front().value;
+  caption = Value(std::string(8000, '\a'));
+  Expected<bool> saved = write_form_file(target.string(), doc);
+  ASSERT_FALSE(saved.has_value());
+  EXPECT_EQ(saved.error().to_string(), target.string() +
+                                           ":0: Caption of Label1 would take a line of 72026 bytes, more than a form "
+                                           "file may hold (65536); nothing was written");
+  EXPECT_EQ(read_text(target), "previous contents");
+
+  caption = Value(std::string(kMaxFormLineBytes - 31, 'x'));  // 29 bytes before the quotes
+  ASSERT_TRUE(write_form_file(target.string(), doc).has_value()) << "a line just within the limit";
+  EXPECT_TRUE(read_form_file(target.string()).has_value());
 }
 
 TEST_F(FormFileOnDisk, FailedSaveLeavesThePreviousFileAlone) {

@@ -131,6 +131,27 @@ TEST(ValueFormat, ColoursStringsAndNamedValues) {
   EXPECT_EQ(format_value(ObjectRef{}), "Nothing");
 }
 
+// Output never carries a raw control character: each one other than tab
+// stands outside the quotes as the classic language writes it, and what is
+// printed reads back as the same string.
+TEST(ValueFormat, ControlCharactersPrintAsChrOutsideTheQuotes) {
+  const std::pair<std::string, const char*> cases[] = {
+      {"ab\ac", "\"ab\" & Chr(7) & \"c\""},
+      {"\a", "Chr(7)"},
+      {"", "\"\""},
+      {"\x1B[0m", "Chr(27) & \"[0m\""},
+      {"end\r\n", "\"end\" & Chr(13) & Chr(10)"},
+      {"a\tb", "\"a\tb\""},                                     // tab stays as it is
+      {"\x7F\"\xC2\x85", "Chr(127) & \"\"\"\" & ChrW(133)"},     // DEL, a quote, NEL (U+0085)
+      {std::string("x\0y", 3), "\"x\" & Chr(0) & \"y\""},
+      {"caf\xC3\xA9 \xC2\xA0", "\"caf\xC3\xA9 \xC2\xA0\""},        // U+00A0 is no control
+  };
+  for (const auto& [text, printed] : cases) {
+    EXPECT_EQ(format_value(Value(text)), printed);
+    EXPECT_EQ(parse_literal(printed), Value(text)) << printed;
+  }
+}
+
 TEST(ParseLiteral, SubtypesFollowTheLiteralRules) {
   const std::pair<const char*, Value> cases[] = {
       {"32767", std::int16_t{32767}},
@@ -152,13 +173,17 @@ TEST(ParseLiteral, SubtypesFollowTheLiteralRules) {
       {"False", Value::boolean(false)},
       {"Empty", Value()},
       {"null", Value::null()},
+      {"Chr(7)", "\a"},
+      {"chrw(8364) & \"1\"&\"2\"", "\xE2\x82\xAC" "12"},
+      {"\"a\"   &\tCHR(10)", "a\n"},
   };
   for (const auto& [token, value] : cases) EXPECT_EQ(parse_literal(token), value) << token;
 }
 
 TEST(ParseLiteral, RejectsWhatNoLiteralIs) {
   for (const char* token : {"", "abc", "12px", " 12", "1.2.3", "1E", "&H", "&H123456789&", "0x", "0xFF&", "\"open",
-                            "\"a\"b\"", "\"", "1E400", "Truee"}) {
+                            "\"a\"b\"", "\"", "1E400", "Truee", "\"a\" &", "\"a\" & 7", "\"a\" Chr(7)",
+                            "Chr(128)", "ChrW(65536)", "ChrW(55296)", "Chr(-1)", "Chr()", "Chr(7", "Chr(7) & &H7"}) {
     EXPECT_EQ(parse_literal(token), std::nullopt) << token;
   }
 }

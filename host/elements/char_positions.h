@@ -20,7 +20,4 @@ std::size_t byte_offset(std::string_view text, std::int32_t index);
 // The characters [first, first + length) of `text`.
 std::string_view slice(std::string_view text, std::int32_t first, std::int32_t length);
 
-// The UTF-8 form of one code point.
-std::string encode(char32_t code_point);
-
 }  // namespace okit::chars

@@ -9,6 +9,7 @@
 #include "host/elements/clipboard.h"
 #include "host/elements/text_box.h"
 #include "host/elements/word_boundaries.h"
+#include "host/utf8.h"
 
 namespace okit {
 
@@ -114,7 +115,7 @@ std::int32_t TextBox::word_stop(bool forward) const {
 // unless it replaces a selection.
 bool TextBox::type_character(std::int16_t key_ascii) {
   if (max_length_ > 0 && buffer_.length() - buffer_.selection_length() >= max_length_) return false;
-  return buffer_.replace_selection(chars::encode(static_cast<char32_t>(key_ascii)));
+  return buffer_.replace_selection(encode_utf8(static_cast<char32_t>(key_ascii)));
 }
 
 // ---- Clipboard -------------------------------------------------------------
