@@ -1,7 +1,7 @@
 #pragma once
-// A minimal writer of uncompressed 24-bit BMP files, enough to publish the
-// toolbox bitmaps in the form designers and image editors read. Reading BMP
-// files is the host's business, not the library's.
+// A minimal writer of uncompressed 24-bit BMP files, the form designers and
+// image editors read: the library publishes its toolbox bitmaps with it, and
+// the host writes bitmaps back out with it.
 
 #include <cstdint>
 #include <vector>
