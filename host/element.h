@@ -20,6 +20,7 @@
 namespace okit {
 
 class Canvas;
+class Desktop;
 class Element;
 class Form;
 class UserControl;
@@ -60,6 +61,10 @@ class Element : public Dispatch {
   std::shared_ptr<Element> find_child(std::string_view name) const;  // direct child, case-insensitive
   void ZOrder(std::int16_t position);  // 0 brings to front, 1 sends to back
   Form* form() const;                  // the form this element lives on, or nullptr
+  // The desktop of the element's form, or nullptr for an element on no form
+  // (or on a form no desktop holds): such an element has no cursor, focus,
+  // timers or messages, and the code that needs them does nothing.
+  Desktop* desktop() const;
   UserControl* owning_control() const;  // nearest control surface above (not this element)
 
   // Removes the element from its parent and ends its life: windows and timers
@@ -159,6 +164,15 @@ class Element : public Dispatch {
   // Called when the element's access key is pressed.
   virtual void activate_access_key() {}
 
+  // ---- Desktop services ----------------------------------------------------
+  // Processes the pending window messages of the element's desktop before
+  // returning, as controls do in the middle of some layouts. A handler run
+  // from here may change or destroy anything, including this element.
+  void DoEvents() const;
+  // The layout epoch of the element's desktop (see Desktop::layout_epoch);
+  // 0, which matches no remembered answer, for an element on no desktop.
+  std::uint64_t layout_epoch() const;
+
   // ---- Events ------------------------------------------------------------
   void set_sink(EventSink* sink) { sink_ = sink; }
   EventSink* sink() const { return sink_; }
@@ -168,6 +182,13 @@ class Element : public Dispatch {
   // Called after the size changed; surfaces run their Resize handler.
   virtual void on_resized() {}
   virtual void on_destroy() {}
+  // Called when the element comes onto a form of `desktop`, after its
+  // window is listed there (a timer enabled before starts running here).
+  virtual void on_joined(Desktop&) {}
+  // Lists the element's window and those of its descendants on `desktop`.
+  void join(Desktop& desktop);
+  // Tells the element's desktop, if any, that the layout changed.
+  void layout_changed() const;
   void take_window();  // gives the element a window handle
   // Assigns a property that shows on screen and marks the element for
   // repainting, but only when the value really changes: controls re-assign
@@ -182,7 +203,9 @@ class Element : public Dispatch {
   }
 
  private:
-  void end_life();
+  void end_life(Desktop* on);
+  // Moves the focus away from the element, now hidden or disabled.
+  void lost_focus_ability();
 
   std::string name_;
   ElementRole role_ = ElementRole::ChildElement;
