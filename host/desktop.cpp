@@ -27,7 +27,6 @@ void Desktop::install_clipboard(std::unique_ptr<Clipboard> replacement) {
 
 std::shared_ptr<Form> Desktop::create_form(std::string name) {
   auto form = std::make_shared<Form>(std::move(name));
-  form->desktop_ = this;
   form->join(*this);
   forms_.push_back(form);
   return form;
@@ -54,7 +53,6 @@ void Desktop::unload(Form& form) {
   });
   if (Element* held = capture(); held && held->form() == &form) capture_.reset();
   form.destroy();
-  form.desktop_ = nullptr;
   if (!was_active) return;
   set_active(nullptr);
   // The window that was active before this one takes over, as when a

@@ -19,14 +19,10 @@ void Element::take_window() {
 }
 
 void Element::join(Desktop& desktop) {
+  desktop_ = &desktop;
   if (hwnd_ != 0) desktop.windows().add(hwnd_, *this);
   on_joined(desktop);
   for (const auto& child : children_) child->join(desktop);
-}
-
-Desktop* Element::desktop() const {
-  const Form* owner = form();
-  return owner ? owner->desktop() : nullptr;
 }
 
 void Element::layout_changed() const {
@@ -90,26 +86,26 @@ UserControl* Element::owning_control() const {
 
 void Element::destroy() {
   auto alive_until_return = keep_alive();
-  Desktop* on = desktop();
   if (parent_) {
     invalidate();
     auto& siblings = parent_->children_;
     std::erase_if(siblings, [this](const auto& e) { return e.get() == this; });
     parent_ = nullptr;
-    if (on) on->advance_layout_epoch();
+    layout_changed();
   }
-  end_life(on);
+  end_life();
 }
 
-void Element::end_life(Desktop* on) {
+void Element::end_life() {
   if (!alive_) return;
   alive_ = false;
   on_destroy();
-  for (auto& child : children_) child->end_life(on);
+  for (auto& child : children_) child->end_life();
   if (hwnd_ != 0) {
-    if (on) on->windows().remove(hwnd_);
+    if (desktop_) desktop_->windows().remove(hwnd_);
     hwnd_ = 0;
   }
+  desktop_ = nullptr;
 }
 
 // ---- Geometry --------------------------------------------------------------

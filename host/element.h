@@ -62,9 +62,13 @@ class Element : public Dispatch {
   void ZOrder(std::int16_t position);  // 0 brings to front, 1 sends to back
   Form* form() const;                  // the form this element lives on, or nullptr
   // The desktop of the element's form, or nullptr for an element on no form
-  // (or on a form no desktop holds): such an element has no cursor, focus,
-  // timers or messages, and the code that needs them does nothing.
-  Desktop* desktop() const;
+  // (or on a form no desktop holds, or after its life ended): such an element
+  // has no cursor, focus, timers or messages, and the code that needs them
+  // does nothing. Controls ask on every timer tick, so the element keeps it
+  // rather than walking up to its form: it is set when the element joins a
+  // form on a desktop and cleared when its life ends, the only two ways an
+  // element comes onto a desktop's form or leaves it.
+  Desktop* desktop() const { return desktop_; }
   UserControl* owning_control() const;  // nearest control surface above (not this element)
 
   // Removes the element from its parent and ends its life: windows and timers
@@ -203,7 +207,7 @@ class Element : public Dispatch {
   }
 
  private:
-  void end_life(Desktop* on);
+  void end_life();
   // Moves the focus away from the element, now hidden or disabled.
   void lost_focus_ability();
 
@@ -220,6 +224,7 @@ class Element : public Dispatch {
   std::int32_t hwnd_ = 0;
   std::string tag_;
   EventSink* sink_ = nullptr;
+  Desktop* desktop_ = nullptr;
 };
 
 // The properties every element kind shares (Name, Left, Top, Width, Height,

@@ -120,7 +120,7 @@ std::shared_ptr<Form> Form::create(Desktop& desktop, std::string name) {
 
 // A form on no desktop has nothing to be removed from.
 void Form::Unload() {
-  Desktop* on = desktop_;
+  Desktop* on = desktop();
   if (!on) return;
   auto self = std::static_pointer_cast<Form>(shared_from_this());
   on->post([self, on] {

@@ -47,9 +47,6 @@ class Form : public Element {
   static std::shared_ptr<Form> load(Desktop& desktop, const std::string& path);
   // A new empty form on `desktop`.
   static std::shared_ptr<Form> create(Desktop& desktop, std::string name);
-  // The desktop that holds the form: nullptr for a form made on its own (a
-  // test drawing one) and once the form is unloaded.
-  Desktop* desktop() const { return desktop_; }
   // The control named `name` (case-insensitive, also inside containers) as
   // its class. RuntimeError 424 when there is none, 13 when it is another.
   template <typename T>
@@ -112,9 +109,7 @@ class Form : public Element {
   void remember_focus(Element* e);
 
  private:
-  friend class Desktop;  // puts the form on itself and takes it off
-
-  Desktop* desktop_ = nullptr;
+  friend class Desktop;  // puts the form on itself
   std::string caption_;
   std::string window_title_;
   std::int16_t border_style_ = 2;

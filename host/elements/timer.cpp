@@ -1,15 +1,23 @@
 #include "host/elements/timer.h"
 
+#include <atomic>
+
 #include "host/desktop.h"
 
 namespace okit {
 
 namespace {
-std::uint64_t next_creation_order = 0;
+// Orders timers due at the same moment. Only the order of the timers of one
+// desktop matters, so desktops can share the count; desktops on other
+// threads make timers too, hence the atomic.
+std::uint64_t next_creation_order() {
+  static std::atomic<std::uint64_t> next{0};
+  return next.fetch_add(1, std::memory_order_relaxed);
 }
+}  // namespace
 
 Timer::Timer(std::string name, const Element* host)
-    : Element(std::move(name)), host_(host), creation_order_(next_creation_order++) {}
+    : Element(std::move(name)), host_(host), creation_order_(next_creation_order()) {}
 
 Timer::~Timer() { stop(); }
 
