@@ -7,21 +7,23 @@
 
 namespace okit {
 
-Application::Application() {
-  Desktop::current().reset();
-  Desktop::current().set_application(this);
+Application::Application() { desktop_.set_application(this); }
+
+// The forms go while the application can still hear what they report.
+Application::~Application() {
+  desktop_.unload_all();
+  desktop_.set_application(nullptr);
 }
 
-Application::~Application() {
-  Desktop::current().reset();
-  Desktop::current().set_application(nullptr);
-}
+std::shared_ptr<Form> Application::load(const std::string& path) { return Form::load(desktop_, path); }
+
+std::shared_ptr<Form> Application::create_form(std::string name) { return desktop_.create_form(std::move(name)); }
 
 bool Application::run(int scale) {
   if (scale < 1 || scale > 16) throw RuntimeError(err::InvalidPropertyValue);
   SdlVideo video;
   if (!video.available()) return false;
-  SdlBackend backend(Desktop::current(), scale);
+  SdlBackend backend(desktop_, scale);
   running_ = &backend;
   struct Stopped {
     SdlBackend*& running;
@@ -35,12 +37,13 @@ void Application::do_events() {
   if (running_)
     running_->handle_pending();
   else
-    Desktop::current().do_events();
+    desktop_.do_events();
 }
 
 void Application::render(Form& form, const std::string& png_path, int scale) {
   if (scale < 1 || scale > 16) throw RuntimeError(err::InvalidPropertyValue);
-  if (auto written = write_form_png(form, png_path, scale); !written) throw FormFileError(written.error());
+  Compositor frames_only;
+  if (auto written = write_form_png(frames_only, form, png_path, scale); !written) throw FormFileError(written.error());
 }
 
 void Application::on_error(std::function<void(const RuntimeError&)> handler) { on_error_ = std::move(handler); }

@@ -1,12 +1,13 @@
 #pragma once
-// Application: what a program using OpalineKit creates first, once. While it
-// lives it is the desktop's application: it receives what the controls
-// report beyond their typed handlers (run-time errors nobody caught,
-// PropertyChanged, and every event, late-bound, for scripting hosts), and it
-// runs the message loop, in real windows (run) or headless (render).
+// Application: what a program using OpalineKit creates first. It owns a
+// desktop, the forms it loads live there, and it is that desktop's
+// application: it receives what the controls report beyond their typed
+// handlers (run-time errors nobody caught, PropertyChanged, and every event,
+// late-bound, for scripting hosts), and it runs the message loop, in real
+// windows (run) or headless (render).
 //
 //   okit::Application app;
-//   auto form = okit::Form::load("settings.frm");
+//   auto form = app.load("settings.frm");
 //   auto& ok = form->control<okit::cmd_Opaline_Button>("cmdOK");
 //   ok.on_Click([&] { form->Unload(); });
 //   app.run();
@@ -26,7 +27,7 @@ class SdlBackend;
 
 class Application final : private ApplicationEvents {
  public:
-  // Takes over the process's desktop, empty.
+  // Starts with an empty desktop of its own.
   Application();
   // Unloads every form that is left.
   ~Application() override;
@@ -37,6 +38,12 @@ class Application final : private ApplicationEvents {
   // until the last form is unloaded; `scale` (1 to 16) enlarges every pixel.
   // Returns false at once, running nothing, when there is no display.
   bool run(int scale = 1);
+  // Reads a form file and loads it onto the application's desktop, shown and
+  // active (see Form::load).
+  std::shared_ptr<Form> load(const std::string& path);
+  // A new empty form on the application's desktop.
+  std::shared_ptr<Form> create_form(std::string name);
+  Desktop& desktop() { return desktop_; }
   // Handles what is waiting without sleeping: posted messages, and while
   // run() is active also input that arrived and timers that are due.
   void do_events();
@@ -62,6 +69,7 @@ class Application final : private ApplicationEvents {
   std::function<void(const RuntimeError&)> on_error_;
   std::function<void(Element&, std::string_view)> on_property_changed_;
   std::function<void(Element&, std::string_view, std::span<Value>)> on_any_event_;
+  Desktop desktop_;
   SdlBackend* running_ = nullptr;
 };
 

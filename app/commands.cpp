@@ -50,7 +50,7 @@ int run_command(const std::vector<std::string>& args, std::ostream& out, std::os
   });
   std::shared_ptr<Form> form;
   try {
-    form = Form::load(form_path);
+    form = app.load(form_path);
   } catch (const FormFileError& error) {
     err << error.what() << '\n';
     return 2;

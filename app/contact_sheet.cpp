@@ -175,8 +175,7 @@ int lay_out_row(Form& form, const Row& row, int top, int& counter, int& right) {
 
 }  // namespace
 
-std::shared_ptr<Form> build_contact_sheet() {
-  auto& desktop = Desktop::current();
+std::shared_ptr<Form> build_contact_sheet(Desktop& desktop) {
   auto form = desktop.create_form("ContactSheet");
   form->put_Caption("Contact sheet");
   form->put_BorderStyle(0);

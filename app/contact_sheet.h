@@ -11,6 +11,6 @@
 namespace okit {
 
 // Builds the sheet on a new, active form of the current desktop.
-std::shared_ptr<Form> build_contact_sheet();
+std::shared_ptr<Form> build_contact_sheet(Desktop& desktop);
 
 }  // namespace okit

@@ -380,7 +380,7 @@ int check_form_file(const std::string& path, std::ostream& out, std::ostream& er
   }
   QuietDesktop quiet;
   std::vector<UnreadKey> unread;
-  auto loaded = load_form(*doc, path, &unread);
+  auto loaded = load_form(quiet.desktop(), *doc, path, &unread);
   if (!loaded) {
     err << loaded.error().to_string() << '\n';
     return 2;

@@ -198,7 +198,7 @@ Expected<std::string> make_header(const std::string& path) {
   auto doc = read_form_file(path);
   if (!doc) return doc.error();
   QuietDesktop quiet;
-  auto form = load_form(*doc, path);
+  auto form = load_form(quiet.desktop(), *doc, path);
   if (!form) return form.error();
   auto plan = plan_header(*doc, **form, path);
   if (!plan) return plan.error();

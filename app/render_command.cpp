@@ -47,14 +47,15 @@ int render_form(const std::string& form_path, const std::string& png_path, const
   }
   QuietDesktop quiet;
   int status = 0;
-  if (auto form = load_form(*doc, form_path); !form) {
+  if (auto form = load_form(quiet.desktop(), *doc, form_path); !form) {
     err << form.error().to_string() << '\n';
     status = 2;
   } else {
     if (look)
       for (Element* control : (*form)->controls())
         if (auto* surface = dynamic_cast<UserControl*>(control)) surface->show_forced_look(*look);
-    Expected<bool> written = write_form_png(**form, png_path, scale);
+    Compositor frames_only;
+    Expected<bool> written = write_form_png(frames_only, **form, png_path, scale);
     if (!written) {
       err << written.error().to_string() << '\n';
       status = 2;

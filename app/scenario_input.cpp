@@ -27,67 +27,63 @@ void full_key(Desktop& desktop, const KeyStroke& stroke) {
 }  // namespace
 
 void ScenarioRunner::cmd_mouse(const ScenarioCommand& c) {
-  auto& desktop = Desktop::current();
   if (equals_ignore_case(c.args[0], "move"))
     backend_.mouse_move(point_arg(c, 1));
   else if (equals_ignore_case(c.args[0], "down"))
-    desktop.mouse_down(button_of(c));
+    desktop_.mouse_down(button_of(c));
   else
-    desktop.mouse_up(button_of(c));
+    desktop_.mouse_up(button_of(c));
 }
 
 void ScenarioRunner::cmd_click(const ScenarioCommand& c, bool twice) {
-  auto& desktop = Desktop::current();
   // A click is a click whatever came before: it never joins an earlier press.
-  desktop.forget_last_press();
+  desktop_.forget_last_press();
   backend_.mouse_move(point_arg(c, 0));
   for (int i = 0; i < (twice ? 2 : 1); ++i) {
-    desktop.mouse_down(mouse_button::Left);
-    desktop.mouse_up(mouse_button::Left);
+    desktop_.mouse_down(mouse_button::Left);
+    desktop_.mouse_up(mouse_button::Left);
   }
 }
 
 void ScenarioRunner::cmd_key(const ScenarioCommand& c) {
-  auto& desktop = Desktop::current();
   const KeyStroke stroke = *parse_key(c.args[0]);
   if (c.verb == "keydown")
-    desktop.key_down(stroke.key_code, stroke.shift);
+    desktop_.key_down(stroke.key_code, stroke.shift);
   else if (c.verb == "keyup")
-    desktop.key_up(stroke.key_code, stroke.shift);
+    desktop_.key_up(stroke.key_code, stroke.shift);
   else
-    full_key(desktop, stroke);
+    full_key(desktop_, stroke);
 }
 
 void ScenarioRunner::cmd_type(const ScenarioCommand& c) {
-  auto& desktop = Desktop::current();
   const std::string text = parse_literal(c.args[0])->as_string();
   for (std::size_t pos = 0; pos < text.size();) {
     const char32_t ch = next_code_point(text, pos);
     if (ch < 0x80) {
       if (const auto stroke = stroke_for_character(static_cast<char>(ch))) {
-        full_key(desktop, *stroke);
+        full_key(desktop_, *stroke);
         continue;
       }
     }
     // Characters no key of the layout types arrive as typed text alone.
-    if (ch <= 0x7FFF) desktop.key_press(static_cast<std::int16_t>(ch));
+    if (ch <= 0x7FFF) desktop_.key_press(static_cast<std::int16_t>(ch));
   }
 }
 
 void ScenarioRunner::cmd_focus(const ScenarioCommand& c) {
   Element* control = find_control(c.args[0]);
   if (!control) throw RuntimeError(err::ObjectRequired);
-  Desktop::current().set_focus(*control);
+  desktop_.set_focus(*control);
 }
 
 void ScenarioRunner::cmd_activate(const ScenarioCommand& c) {
   if (equals_ignore_case(c.args[0], "none")) {
-    Desktop::current().activate(nullptr);
+    desktop_.activate(nullptr);
     return;
   }
   Form* form = find_form(c.args[0]);
   if (!form) throw RuntimeError(err::ObjectRequired);
-  Desktop::current().activate(form);
+  desktop_.activate(form);
 }
 
 }  // namespace okit

@@ -20,17 +20,16 @@ std::int32_t int_arg(const ScenarioCommand& c, std::size_t i) { return std::stoi
 }  // namespace
 
 void ScenarioRunner::cmd_form(const ScenarioCommand& c) {
-  auto& desktop = Desktop::current();
-  if (desktop.find_form(c.args[0])) throw RuntimeError(err::InvalidCall);
+  if (desktop_.find_form(c.args[0])) throw RuntimeError(err::InvalidCall);
   const double width = int_arg(c, 3) * px, height = int_arg(c, 4) * px;
   // Checked before the form exists, so a refused size leaves no form behind.
   if (width > kMaxFormTwips || height > kMaxFormTwips) throw RuntimeError(err::InvalidPropertyValue);
-  auto form = desktop.create_form(c.args[0]);
+  auto form = desktop_.create_form(c.args[0]);
   form->put_Caption(c.args[0]);
   form->put_BorderStyle(c.args.size() == 6 ? 0 : 2);
   form->place_twips(int_arg(c, 1) * px, int_arg(c, 2) * px, width, height);
   current_ = form->weak_from_this();
-  desktop.activate(form.get());
+  desktop_.activate(form.get());
 }
 
 void ScenarioRunner::cmd_place(const ScenarioCommand& c) {
@@ -62,8 +61,8 @@ void ScenarioRunner::cmd_load(const ScenarioCommand& c) {
     fatal_status_ = 2;
     return;
   }
-  if (Desktop::current().find_form(doc->form.name)) throw RuntimeError(err::InvalidCall);
-  auto form = load_form(*doc, path);
+  if (desktop_.find_form(doc->form.name)) throw RuntimeError(err::InvalidCall);
+  auto form = load_form(desktop_, *doc, path);
   if (!form) {
     err_ << form.error().to_string() << '\n';
     fatal_status_ = 2;
@@ -91,9 +90,9 @@ void ScenarioRunner::cmd_unload(const ScenarioCommand& c) {
   Form* form = find_form(c.args[0]);
   if (!form) throw RuntimeError(err::ObjectRequired);
   const bool was_current = form == current_form();
-  Desktop::current().unload(*form);
+  desktop_.unload(*form);
   if (was_current) {
-    Form* active = Desktop::current().active_form();
+    Form* active = desktop_.active_form();
     current_ = active ? active->weak_from_this() : std::weak_ptr<Dispatch>();
   }
 }

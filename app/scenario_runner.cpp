@@ -9,15 +9,15 @@
 namespace okit {
 
 ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& err, std::string base_dir)
-    : out_(out), err_(err), base_dir_(std::move(base_dir)), backend_(Desktop::current()) {
-  Desktop::current().reset();
-  Desktop::current().set_application(this);
+    : out_(out), err_(err), base_dir_(std::move(base_dir)), backend_(desktop_) {
+  desktop_.set_application(this);
   backend_.set_pump([this] { return pump_next(); });
 }
 
+// The forms go while the runner can still print what they report.
 ScenarioRunner::~ScenarioRunner() {
-  Desktop::current().reset();
-  Desktop::current().set_application(nullptr);
+  desktop_.unload_all();
+  desktop_.set_application(nullptr);
 }
 
 int ScenarioRunner::run(const Script& script) {
@@ -42,7 +42,7 @@ void ScenarioRunner::execute_checked(const ScenarioCommand& c) {
   } catch (const RuntimeError& error) {
     print_error(error);
   }
-  Desktop::current().do_events();
+  desktop_.do_events();
 }
 
 void ScenarioRunner::execute(const ScenarioCommand& c) {
@@ -69,8 +69,8 @@ void ScenarioRunner::execute(const ScenarioCommand& c) {
   else if (v == "pixel") cmd_pixel(c);
   else if (v == "repaint") cmd_repaint(c);
   else if (v == "snapshot") cmd_snapshot(c);
-  else if (v == "tick") Desktop::current().advance(std::stod(c.args[0]));
-  else if (v == "timer-min") Desktop::current().timers().set_minimum_period(std::stod(c.args[0]));
+  else if (v == "tick") desktop_.advance(std::stod(c.args[0]));
+  else if (v == "timer-min") desktop_.timers().set_minimum_period(std::stod(c.args[0]));
 }
 
 void ScenarioRunner::print_error(const RuntimeError& error) {
@@ -153,7 +153,7 @@ Form* ScenarioRunner::current_form() const {
 }
 
 Form* ScenarioRunner::find_form(std::string_view name) const {
-  return Desktop::current().find_form(name).get();
+  return desktop_.find_form(name).get();
 }
 
 Element* ScenarioRunner::find_control(std::string_view path) const {
@@ -163,7 +163,7 @@ Element* ScenarioRunner::find_control(std::string_view path) const {
   }
   if (Form* form = current_form())
     if (auto control = form->find_control(path)) return control.get();
-  for (const auto& form : Desktop::current().forms())
+  for (const auto& form : desktop_.forms())
     if (auto control = form->find_control(path)) return control.get();
   return nullptr;
 }

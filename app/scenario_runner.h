@@ -25,6 +25,10 @@ class ScenarioRunner : public ApplicationEvents {
   // printed, 2 a file could not be read or parsed.
   int run(const Script& script);
 
+  // What the script runs on, for tests that check it between commands.
+  Desktop& desktop() { return desktop_; }
+  Compositor& compositor() { return backend_.compositor(); }
+
   // ApplicationEvents
   void control_event(Element& control, std::string_view event, std::span<Value> args) override;
   void property_changed(Element& control, std::string_view property_name) override;
@@ -79,6 +83,7 @@ class ScenarioRunner : public ApplicationEvents {
   std::ostream& out_;
   std::ostream& err_;
   std::string base_dir_;
+  Desktop desktop_;
   HeadlessBackend backend_;
   std::weak_ptr<Dispatch> current_;
   std::vector<Handler> handlers_;

@@ -135,7 +135,7 @@ std::string states_of(Element& control, std::string_view role, const Form& form)
   if (!control.input_enabled()) add("disabled");
   // The skinned button shows its pressed left cap (c1) in its left slice (v1).
   if (role == "button" && shows_look(control, "v1", "c1")) add("pressed");
-  if (role == "window" && Desktop::current().active_form() == &form) add("active");
+  if (role == "window" && form.desktop() && form.desktop()->active_form() == &form) add("active");
   if (!control.shown()) add("hidden");
   return states;
 }

@@ -34,8 +34,9 @@ int sheet_command(const std::vector<std::string>& args, std::ostream& out, std::
     }
   }
   QuietDesktop quiet;
-  auto sheet = build_contact_sheet();
-  if (Expected<bool> written = write_form_png(*sheet, png_path, scale); !written) {
+  auto sheet = build_contact_sheet(quiet.desktop());
+  Compositor frames_only;
+  if (Expected<bool> written = write_form_png(frames_only, *sheet, png_path, scale); !written) {
     err << written.error().to_string() << '\n';
     return 2;
   }

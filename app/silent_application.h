@@ -1,7 +1,7 @@
 #pragma once
-// The desktop, fresh and silent for as long as this lives: loading a form to
-// check or render it must not print what its controls do, and must leave
-// nothing behind.
+// A fresh desktop that stays silent: loading a form to check or render it
+// must not print what its controls do, and leaves nothing behind when this
+// goes.
 
 #include "host/desktop.h"
 
@@ -9,20 +9,19 @@ namespace okit {
 
 class QuietDesktop : public ApplicationEvents {
  public:
-  QuietDesktop() {
-    Desktop::current().reset();
-    Desktop::current().set_application(this);
-  }
-  ~QuietDesktop() override {
-    Desktop::current().reset();
-    Desktop::current().set_application(nullptr);
-  }
+  QuietDesktop() { desktop_.set_application(this); }
+  ~QuietDesktop() override { desktop_.set_application(nullptr); }
   QuietDesktop(const QuietDesktop&) = delete;
   QuietDesktop& operator=(const QuietDesktop&) = delete;
+
+  Desktop& desktop() { return desktop_; }
 
   void control_event(Element&, std::string_view, std::span<Value>) override {}
   void property_changed(Element&, std::string_view) override {}
   void unhandled_error(const RuntimeError&) override {}
+
+ private:
+  Desktop desktop_;
 };
 
 }  // namespace okit

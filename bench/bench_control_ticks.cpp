@@ -29,25 +29,26 @@ struct SteadyCase {
 
 // Pixels repainted per tick, composing after every tick; kept out of the
 // timed loop so the tick figure is the tick alone.
-double repainted_pixels_per_tick(Form& form) {
+double repainted_pixels_per_tick(Desktop& desktop, Compositor& compositor, Form& form) {
   std::int64_t pixels = 0;
   for (int i = 0; i < kComposedTicks; ++i) {
-    Desktop::current().advance(kTimerPeriodMs);
-    pixels += compositor().compose(form).pixels;
+    desktop.advance(kTimerPeriodMs);
+    pixels += compositor.compose(form).pixels;
   }
   return static_cast<double>(pixels) / kComposedTicks;
 }
 
 void run_steady_ticks(benchmark::State& state, const SteadyCase& c) {
   QuietDesktop session;
-  auto& desktop = Desktop::current();
-  auto form = create_active_form("TickForm", 400, 300);
+  auto& desktop = session.desktop();
+  Compositor compositor;
+  auto form = create_active_form(desktop, compositor, "TickForm", 400, 300);
   auto control = place_control(*form, c.class_name, "Control1", {20, 20});
   const Point origin = control->screen_origin();
   desktop.mouse_move({origin.x + c.cursor.x, origin.y + c.cursor.y});
   // The first ticks show the look; every later one finds it current.
   desktop.advance(3 * kTimerPeriodMs);
-  compositor().compose(*form);
+  compositor.compose(*form);
   const auto& timer = static_cast<const Timer&>(*find_descendant(*control, c.timer_name));
   if (!desktop.timers().running(timer) || shown_picture(*control, c.look_image) != c.expected_look) {
     const std::string problem = std::string(c.look_image) + " shows \"" + shown_picture(*control, c.look_image) +
@@ -61,9 +62,9 @@ void run_steady_ticks(benchmark::State& state, const SteadyCase& c) {
   const auto allocations = allocations_so_far() - allocations_before;
   const auto iterations = static_cast<double>(state.iterations());
 
-  const auto pixels_after_timed_ticks = compositor().compose(*form).pixels;
+  const auto pixels_after_timed_ticks = compositor.compose(*form).pixels;
   state.counters["allocs_per_tick"] = static_cast<double>(allocations) / iterations;
-  state.counters["repainted_px_per_tick"] = repainted_pixels_per_tick(*form);
+  state.counters["repainted_px_per_tick"] = repainted_pixels_per_tick(desktop, compositor, *form);
   state.counters["repainted_px_after_timed_ticks"] = static_cast<double>(pixels_after_timed_ticks);
   if (!desktop.timers().running(timer) || shown_picture(*control, c.look_image) != c.expected_look)
     state.SkipWithError("the look changed during steady ticks");

@@ -82,7 +82,7 @@ void measure_per_control(benchmark::State& state, Timed timed, Untimed untimed) 
       benchmark::Counter(static_cast<double>(controls), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void unload(std::shared_ptr<Form>& form) { Desktop::current().unload(*form); }
+void unload(std::shared_ptr<Form>& form) { form->desktop()->unload(*form); }
 
 void BM_LoadForm(benchmark::State& state) {
   QuietDesktop session;
@@ -92,7 +92,7 @@ void BM_LoadForm(benchmark::State& state) {
       [&]() -> Expected<std::shared_ptr<Form>> {
         auto doc = parse_form(text, "bench.frm");
         if (!doc) return doc.error();
-        return load_form(*doc, "bench.frm");
+        return load_form(session.desktop(), *doc, "bench.frm");
       },
       unload);
 }
@@ -116,7 +116,7 @@ void BM_LoadForm_BuildOnly(benchmark::State& state) {
     return;
   }
   measure_per_control(
-      state, [&] { return load_form(*doc, "bench.frm"); }, unload);
+      state, [&] { return load_form(session.desktop(), *doc, "bench.frm"); }, unload);
 }
 BENCHMARK(BM_LoadForm_BuildOnly)->Arg(1000)->Unit(benchmark::kMicrosecond);
 

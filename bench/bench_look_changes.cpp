@@ -32,13 +32,14 @@ void report(benchmark::State& state, const SwapPixels& pixels, std::int64_t chan
 
 void BM_LookChange_ButtonHoverToPressed(benchmark::State& state) {
   QuietDesktop session;
-  auto& desktop = Desktop::current();
-  auto form = create_active_form("PressForm", 400, 300);
+  auto& desktop = session.desktop();
+  Compositor compositor;
+  auto form = create_active_form(desktop, compositor, "PressForm", 400, 300);
   auto button = place_control(*form, "cmd_Opaline_Button", "Button1", {20, 20});
   const Point origin = button->screen_origin();
   desktop.mouse_move({origin.x + 10, origin.y + 10});
   desktop.advance(3 * kTimerPeriodMs);
-  compositor().compose(*form);
+  compositor.compose(*form);
   if (shown_picture(*button, "v1") != "h1") {
     state.SkipWithError("the button does not show its hover look");
     return;
@@ -50,11 +51,11 @@ void BM_LookChange_ButtonHoverToPressed(benchmark::State& state) {
     desktop.forget_last_press();  // every press is a single click
     desktop.mouse_down(mouse_button::Left);
     desktop.advance(kTimerPeriodMs);
-    pixels.there += compositor().compose(*form).pixels;
+    pixels.there += compositor.compose(*form).pixels;
     pressed_look = pressed_look && shown_picture(*button, "v1") == "c1";
     desktop.mouse_up(mouse_button::Left);
     desktop.advance(kTimerPeriodMs);
-    pixels.back += compositor().compose(*form).pixels;
+    pixels.back += compositor.compose(*form).pixels;
   }
   if (!pressed_look) state.SkipWithError("the press did not show the pressed look");
   report(state, pixels, area(client_rect(*button)), 400 * 300);
@@ -74,20 +75,21 @@ std::int64_t frame_slices_area(const Element& caption) {
 
 void BM_LookChange_CaptionActivation(benchmark::State& state) {
   QuietDesktop session;
-  auto& desktop = Desktop::current();
-  auto form = create_active_form("CaptionForm", 400, 300);
+  auto& desktop = session.desktop();
+  Compositor compositor;
+  auto form = create_active_form(desktop, compositor, "CaptionForm", 400, 300);
   auto caption = place_control(*form, "ctl_Opaline_Form", "Caption1", {0, 0}, 400, 300);
   desktop.advance(kTimerPeriodMs);
-  compositor().compose(*form);
+  compositor.compose(*form);
 
   SwapPixels pixels;
   for (auto _ : state) {
     desktop.activate(nullptr);
     desktop.advance(kTimerPeriodMs);
-    pixels.there += compositor().compose(*form).pixels;
+    pixels.there += compositor.compose(*form).pixels;
     desktop.activate(form.get());
     desktop.advance(kTimerPeriodMs);
-    pixels.back += compositor().compose(*form).pixels;
+    pixels.back += compositor.compose(*form).pixels;
   }
   report(state, pixels, frame_slices_area(*caption), 400 * 300);
 }

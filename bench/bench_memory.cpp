@@ -47,33 +47,34 @@ Footprint current_footprint() {
 
 // ---- The probe, in the started copy ----------------------------------------
 
-void load_gallery() {
+void load_gallery(Desktop& desktop, Compositor& compositor) {
   const auto path = std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "gallery.frm";
   auto doc = read_form_file(path.string());
   if (!doc) throw std::runtime_error(doc.error().to_string());
-  auto form = load_form(*doc, path.string());
+  auto form = load_form(desktop, *doc, path.string());
   if (!form) throw std::runtime_error(form.error().to_string());
-  Desktop::current().activate(form->get());
-  compositor().compose(**form);
+  desktop.activate(form->get());
+  compositor.compose(**form);
 }
 
 // Buttons in rows of ten on a form whose size does not depend on how many
 // there are, so only the buttons differ between probes.
-void place_buttons(int count) {
-  auto form = create_active_form("Buttons", 900, 400);
+void place_buttons(Desktop& desktop, Compositor& compositor, int count) {
+  auto form = create_active_form(desktop, compositor, "Buttons", 900, 400);
   for (int i = 0; i < count; ++i)
     place_control(*form, "cmd_Opaline_Button", "Button" + std::to_string(i), {10 + i % 10 * 85, 10 + i / 10 * 30});
-  Desktop::current().advance(kTimerPeriodMs);
-  compositor().compose(*form);
+  desktop.advance(kTimerPeriodMs);
+  compositor.compose(*form);
 }
 
 int run_probe(const std::string& probe) {
   try {
     QuietDesktop session;
+    Compositor compositor;
     if (probe == "gallery")
-      load_gallery();
+      load_gallery(session.desktop(), compositor);
     else if (probe.rfind("buttons:", 0) == 0)
-      place_buttons(std::stoi(probe.substr(8)));
+      place_buttons(session.desktop(), compositor, std::stoi(probe.substr(8)));
     else if (probe != "empty")
       throw std::runtime_error("unknown probe " + probe);
     const Footprint footprint = current_footprint();

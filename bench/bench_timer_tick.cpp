@@ -42,7 +42,7 @@ class SteadyLookControl : public UserControl {
   void refresh_look() {
     ++ticks_;
     const std::int32_t form_window = Parent()->get_property("hwnd").to_long();
-    const bool active = mod_ActiveWindow::IsWindowActive(form_window);
+    const bool active = mod_ActiveWindow::IsWindowActive(*this, form_window);
     if (active == looks_active_) return;
     looks_active_ = active;
     ++repaints_;
@@ -57,7 +57,7 @@ constexpr double kTimerPeriodMs = 10;
 
 void BM_SteadyTimerTick(benchmark::State& state) {
   QuietDesktop session;
-  auto& desktop = Desktop::current();
+  auto& desktop = session.desktop();
   auto form = desktop.create_form("TickForm");
   auto control = std::make_shared<SteadyLookControl>("Steady1");
   control->set_role(ElementRole::Control);

@@ -9,13 +9,13 @@
 
 namespace okit::bench {
 
-std::shared_ptr<Form> create_active_form(std::string name, int width_px, int height_px) {
-  auto& desktop = Desktop::current();
+std::shared_ptr<Form> create_active_form(Desktop& desktop, Compositor& compositor, std::string name, int width_px,
+                                         int height_px) {
   auto form = desktop.create_form(std::move(name));
   form->place_twips(100 * kTwipsPerPixel, 100 * kTwipsPerPixel, width_px * kTwipsPerPixel,
                     height_px * kTwipsPerPixel);
   desktop.activate(form.get());
-  compositor().compose(*form);
+  compositor.compose(*form);
   return form;
 }
 

@@ -13,14 +13,17 @@
 #include "host/element.h"
 #include "host/form.h"
 #include "host/geometry.h"
+#include "host/paint/compositor.h"
 
 namespace okit::bench {
 
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr double kTimerPeriodMs = 10;
 
-// An active form whose client area starts at screen point (100, 100).
-std::shared_ptr<Form> create_active_form(std::string name, int width_px, int height_px);
+// An active form on `desktop` whose client area starts at screen point
+// (100, 100), composed once by `compositor`.
+std::shared_ptr<Form> create_active_form(Desktop& desktop, Compositor& compositor, std::string name, int width_px,
+                                         int height_px);
 
 // Places a control of `class_name` with its top-left corner at `at` (client
 // pixels); a size of 0 keeps the size the control chose for itself. The

@@ -19,6 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Each input loads on a desktop of its own, so no state leaks between runs.
   okit::QuietDesktop quiet;
   std::vector<okit::UnreadKey> unread;
-  (void)okit::load_form(*doc, "fuzz.frm", &unread);
+  (void)okit::load_form(quiet.desktop(), *doc, "fuzz.frm", &unread);
   return 0;
 }

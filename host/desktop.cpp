@@ -2,38 +2,32 @@
 
 #include <algorithm>
 
-#include "host/paint/compositor.h"
 #include "host/user_control.h"
 
 namespace okit {
 
-Desktop::Desktop() = default;
-Desktop::~Desktop() = default;
+Desktop::Desktop() : clipboard_(std::make_unique<InProcessClipboard>()) {}
 
-Desktop& Desktop::current() {
-  static Desktop desktop;
-  return desktop;
+// Posted messages may hold forms; they go before the forms are unloaded so
+// that nothing runs on a desktop that is going away.
+Desktop::~Desktop() {
+  messages_.clear();
+  unload_all();
 }
 
-void Desktop::reset() {
-  const auto forms = forms_;
-  for (const auto& form : forms) unload(*form);
-  forms_.clear();
-  activation_history_.clear();
-  set_active(nullptr);
-  set_cursor({});
-  buttons_ = 0;
-  capture_.reset();
-  last_press_ = {};
-  timers_ = TimerQueue();
-  messages_.clear();
-  compositor().reset();
+void Desktop::unload_all() {
+  for (const auto& form : std::vector(forms_)) unload(*form);
+}
+
+void Desktop::install_clipboard(std::unique_ptr<Clipboard> replacement) {
+  clipboard_ = replacement ? std::move(replacement) : std::make_unique<InProcessClipboard>();
 }
 
 // ---- Forms and activation ------------------------------------------------------
 
 std::shared_ptr<Form> Desktop::create_form(std::string name) {
   auto form = std::make_shared<Form>(std::move(name));
+  form->join(*this);
   forms_.push_back(form);
   return form;
 }

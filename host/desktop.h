@@ -1,11 +1,14 @@
 #pragma once
-// Desktop: the host's message loop and window manager state for one process:
-// the forms and which one is active, the cursor and the mouse buttons, mouse
-// capture, keyboard focus, the clock and its timers, and the queue of posted
-// messages that DoEvents processes. Backends feed it input and time (the
-// headless one from a script, the SDL one from real windows) and present what
-// it composes; controls see it only through the host model and the window
-// services.
+// Desktop: the host's message loop and window manager state: the forms and
+// which one is active, the cursor and the mouse buttons, mouse capture,
+// keyboard focus, the clock and its timers, the queue of posted messages that
+// DoEvents processes, the window handles of its elements, the layout epoch
+// and the clipboard. Its owner (an application, the scenario runner, the
+// designer, a test) creates it; a program may have several, and nothing on one
+// touches another. Backends feed it input and time (the headless one from a
+// script, the SDL one from real windows) and present what it composes;
+// controls reach it through their form and see it only through the host model
+// and the window services.
 
 #include <cstdint>
 #include <deque>
@@ -15,8 +18,10 @@
 #include <vector>
 
 #include "host/element.h"
+#include "host/elements/clipboard.h"
 #include "host/form.h"
 #include "host/timer_queue.h"
+#include "host/window_table.h"
 
 namespace okit {
 
@@ -41,12 +46,11 @@ inline constexpr std::int16_t Shift = 1, Ctrl = 2, Alt = 4;
 class Desktop : public EventSink {
  public:
   Desktop();
+  // Unloads the forms that are left: their elements give up their windows
+  // and timers here, while the tables they are in still exist.
   ~Desktop() override;
-
-  // The process's desktop (there is one user-interface thread).
-  static Desktop& current();
-  // Starts afresh: destroys every form and resets cursor, clock and state.
-  void reset();
+  Desktop(const Desktop&) = delete;
+  Desktop& operator=(const Desktop&) = delete;
 
   void set_application(ApplicationEvents* app) { app_ = app; }
   ApplicationEvents* application() const { return app_; }
@@ -56,6 +60,7 @@ class Desktop : public EventSink {
   const std::vector<std::shared_ptr<Form>>& forms() const { return forms_; }
   std::shared_ptr<Form> find_form(std::string_view name) const;
   void unload(Form& form);
+  void unload_all();
   // The user closed the form's window: it is unloaded unless its close guard
   // keeps it.
   void close_by_user(Form& form);
@@ -126,6 +131,22 @@ class Desktop : public EventSink {
   // Processes pending messages (including those posted meanwhile).
   void do_events();
 
+  // ---- Windows, layout and clipboard -----------------------------------------
+  // The windows of the elements on this desktop's forms, by handle.
+  WindowTable& windows() { return windows_; }
+  Element* find_window(std::int32_t hwnd) const { return windows_.find(hwnd); }
+  // A count of the changes to anything that decides where an element lies on
+  // the screen or where the cursor is: bounds, scale modes, the element tree
+  // and the cursor position. An answer computed from those alone (the cursor
+  // test controls run on every timer tick) stays true while the count stands
+  // still. It starts above 0 so that 0 can mean "never computed".
+  std::uint64_t layout_epoch() const { return layout_epoch_; }
+  void advance_layout_epoch() { ++layout_epoch_; }
+  // Where edit fields cut, copy and paste: in-process until a backend
+  // installs the system's (nullptr puts the in-process one back).
+  Clipboard& clipboard() { return *clipboard_; }
+  void install_clipboard(std::unique_ptr<Clipboard> replacement);
+
   // ---- Window services hooks ----------------------------------------------
   // Runs an interactive move of a window (a form or a control's surface) until
   // the mouse button is released. Backends install their loop.
@@ -166,11 +187,9 @@ class Desktop : public EventSink {
   TimerQueue timers_;
   std::deque<std::function<void()>> messages_;
   MoveLoop move_loop_;
+  WindowTable windows_;
+  std::uint64_t layout_epoch_ = 1;
+  std::unique_ptr<Clipboard> clipboard_;
 };
-
-// Processes pending window messages before returning, as controls do in the
-// middle of some layouts. A handler run from here may change or destroy
-// anything, including the caller's own control.
-inline void DoEvents() { Desktop::current().do_events(); }
 
 }  // namespace okit

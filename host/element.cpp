@@ -5,7 +5,6 @@
 
 #include "host/desktop.h"
 #include "host/form.h"
-#include "host/layout_epoch.h"
 #include "host/user_control.h"
 #include "host/window_table.h"
 
@@ -13,20 +12,41 @@ namespace okit {
 
 Element::Element(std::string name) : name_(std::move(name)) {}
 
-Element::~Element() {
-  if (hwnd_ != 0) release_window(hwnd_);
-}
+Element::~Element() = default;
 
 void Element::take_window() {
-  if (hwnd_ == 0) hwnd_ = allocate_window(*this);
+  if (hwnd_ == 0) hwnd_ = allocate_window_number();
+}
+
+void Element::join(Desktop& desktop) {
+  desktop_ = &desktop;
+  if (hwnd_ != 0) desktop.windows().add(hwnd_, *this);
+  on_joined(desktop);
+  for (const auto& child : children_) child->join(desktop);
+}
+
+void Element::layout_changed() const {
+  if (Desktop* on = desktop()) on->advance_layout_epoch();
+}
+
+void Element::DoEvents() const {
+  if (Desktop* on = desktop()) on->do_events();
+}
+
+std::uint64_t Element::layout_epoch() const {
+  const Desktop* on = desktop();
+  return on ? on->layout_epoch() : 0;
 }
 
 // ---- Tree ------------------------------------------------------------------
 
 void Element::add_child(std::shared_ptr<Element> child) {
   child->parent_ = this;
-  LayoutEpoch::advance();
   children_.push_back(std::move(child));
+  if (Desktop* on = desktop()) {
+    on->advance_layout_epoch();
+    children_.back()->join(*on);
+  }
   children_.back()->invalidate();
 }
 
@@ -71,7 +91,7 @@ void Element::destroy() {
     auto& siblings = parent_->children_;
     std::erase_if(siblings, [this](const auto& e) { return e.get() == this; });
     parent_ = nullptr;
-    LayoutEpoch::advance();
+    layout_changed();
   }
   end_life();
 }
@@ -82,9 +102,10 @@ void Element::end_life() {
   on_destroy();
   for (auto& child : children_) child->end_life();
   if (hwnd_ != 0) {
-    release_window(hwnd_);
+    if (desktop_) desktop_->windows().remove(hwnd_);
     hwnd_ = 0;
   }
+  desktop_ = nullptr;
 }
 
 // ---- Geometry --------------------------------------------------------------
@@ -109,7 +130,7 @@ void Element::place_twips(double left, double top, double width, double height) 
   top_ = top;
   width_ = width;
   height_ = height;
-  LayoutEpoch::advance();
+  layout_changed();
   if (marks) invalidate();
 }
 
@@ -180,12 +201,16 @@ void Element::put_Visible(bool v) {
     visible_ = v;
     invalidate();
   }
-  if (!v && role_ != ElementRole::Form) Desktop::current().focus_lost_ability(*this);
+  if (!v && role_ != ElementRole::Form) lost_focus_ability();
 }
 
 void Element::put_Enabled(bool v) {
   set_and_invalidate(enabled_, v);
-  if (!v && role_ != ElementRole::Form) Desktop::current().focus_lost_ability(*this);
+  if (!v && role_ != ElementRole::Form) lost_focus_ability();
+}
+
+void Element::lost_focus_ability() {
+  if (Desktop* on = desktop()) on->focus_lost_ability(*this);
 }
 
 bool Element::shown() const {

@@ -20,6 +20,7 @@
 namespace okit {
 
 class Canvas;
+class Desktop;
 class Element;
 class Form;
 class UserControl;
@@ -60,6 +61,14 @@ class Element : public Dispatch {
   std::shared_ptr<Element> find_child(std::string_view name) const;  // direct child, case-insensitive
   void ZOrder(std::int16_t position);  // 0 brings to front, 1 sends to back
   Form* form() const;                  // the form this element lives on, or nullptr
+  // The desktop of the element's form, or nullptr for an element on no form
+  // (or on a form no desktop holds, or after its life ended): such an element
+  // has no cursor, focus, timers or messages, and the code that needs them
+  // does nothing. Controls ask on every timer tick, so the element keeps it
+  // rather than walking up to its form: it is set when the element joins a
+  // form on a desktop and cleared when its life ends, the only two ways an
+  // element comes onto a desktop's form or leaves it.
+  Desktop* desktop() const { return desktop_; }
   UserControl* owning_control() const;  // nearest control surface above (not this element)
 
   // Removes the element from its parent and ends its life: windows and timers
@@ -159,6 +168,15 @@ class Element : public Dispatch {
   // Called when the element's access key is pressed.
   virtual void activate_access_key() {}
 
+  // ---- Desktop services ----------------------------------------------------
+  // Processes the pending window messages of the element's desktop before
+  // returning, as controls do in the middle of some layouts. A handler run
+  // from here may change or destroy anything, including this element.
+  void DoEvents() const;
+  // The layout epoch of the element's desktop (see Desktop::layout_epoch);
+  // 0, which matches no remembered answer, for an element on no desktop.
+  std::uint64_t layout_epoch() const;
+
   // ---- Events ------------------------------------------------------------
   void set_sink(EventSink* sink) { sink_ = sink; }
   EventSink* sink() const { return sink_; }
@@ -168,6 +186,13 @@ class Element : public Dispatch {
   // Called after the size changed; surfaces run their Resize handler.
   virtual void on_resized() {}
   virtual void on_destroy() {}
+  // Called when the element comes onto a form of `desktop`, after its
+  // window is listed there (a timer enabled before starts running here).
+  virtual void on_joined(Desktop&) {}
+  // Lists the element's window and those of its descendants on `desktop`.
+  void join(Desktop& desktop);
+  // Tells the element's desktop, if any, that the layout changed.
+  void layout_changed() const;
   void take_window();  // gives the element a window handle
   // Assigns a property that shows on screen and marks the element for
   // repainting, but only when the value really changes: controls re-assign
@@ -183,6 +208,8 @@ class Element : public Dispatch {
 
  private:
   void end_life();
+  // Moves the focus away from the element, now hidden or disabled.
+  void lost_focus_ability();
 
   std::string name_;
   ElementRole role_ = ElementRole::ChildElement;
@@ -197,6 +224,7 @@ class Element : public Dispatch {
   std::int32_t hwnd_ = 0;
   std::string tag_;
   EventSink* sink_ = nullptr;
+  Desktop* desktop_ = nullptr;
 };
 
 // The properties every element kind shares (Name, Left, Top, Width, Height,

@@ -114,12 +114,17 @@ Element* focus_target(Element& control) {
   return surface->first_focusable_child();
 }
 
-std::shared_ptr<Form> Form::create(std::string name) { return Desktop::current().create_form(std::move(name)); }
+std::shared_ptr<Form> Form::create(Desktop& desktop, std::string name) {
+  return desktop.create_form(std::move(name));
+}
 
+// A form on no desktop has nothing to be removed from.
 void Form::Unload() {
+  Desktop* on = desktop();
+  if (!on) return;
   auto self = std::static_pointer_cast<Form>(shared_from_this());
-  Desktop::current().post([self] {
-    if (self->alive()) Desktop::current().unload(*self);
+  on->post([self, on] {
+    if (self->alive()) on->unload(*self);
   });
 }
 

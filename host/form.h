@@ -28,6 +28,7 @@ struct DesignInput {
   std::int16_t button_or_key = 0;
   std::int16_t shift = 0;
 };
+class Desktop;
 class Form;
 using DesignHook = std::function<void(Form& form, const DesignInput& input)>;
 // Asked when the user closes a form's window; false keeps the form open (an
@@ -40,12 +41,12 @@ class Form : public Element {
   const ClassInfo& class_info() const override;
 
   // ---- For application code ----------------------------------------------
-  // Reads a form file and loads it onto the desktop, shown and active.
+  // Reads a form file and loads it onto `desktop`, shown and active.
   // Throws FormFileError ("FILE:LINE: message") when the file cannot be read
   // or does not load; a broken file loads nothing.
-  static std::shared_ptr<Form> load(const std::string& path);
-  // A new empty form on the desktop.
-  static std::shared_ptr<Form> create(std::string name);
+  static std::shared_ptr<Form> load(Desktop& desktop, const std::string& path);
+  // A new empty form on `desktop`.
+  static std::shared_ptr<Form> create(Desktop& desktop, std::string name);
   // The control named `name` (case-insensitive, also inside containers) as
   // its class. RuntimeError 424 when there is none, 13 when it is another.
   template <typename T>
@@ -108,6 +109,7 @@ class Form : public Element {
   void remember_focus(Element* e);
 
  private:
+  friend class Desktop;  // puts the form on itself
   std::string caption_;
   std::string window_title_;
   std::int16_t border_style_ = 2;

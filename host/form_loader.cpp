@@ -188,7 +188,7 @@ void build_control(const FormBlock& block, Element& container, std::vector<Unrea
   // designer-made element does; a control reads its own and may report.
   auto* surface = dynamic_cast<UserControl*>(control.get());
   if (surface) {
-    control->set_sink(&Desktop::current());
+    control->set_sink(control->desktop());
     std::vector<PropertyBag::Entry> entries;
     for (const auto& p : block.properties)
       if (!is_host_key(p.key)) entries.push_back({p.key, p.value});
@@ -208,7 +208,7 @@ void build_control(const FormBlock& block, Element& container, std::vector<Unrea
   } else {
     for (const auto& p : block.properties)
       if (!is_host_key(p.key)) control->put_property(p.key, p.value);
-    control->set_sink(&Desktop::current());
+    control->set_sink(control->desktop());
   }
   if (!control->alive()) return;
   control->notify_resized();
@@ -261,11 +261,10 @@ std::optional<LoadError> fill_form(Form& form, const FormBlock& top, const std::
 
 }  // namespace
 
-Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::string& file,
+Expected<std::shared_ptr<Form>> load_form(Desktop& desktop, const FormDocument& doc, const std::string& file,
                                           std::vector<UnreadKey>* unread_keys) {
   const FormBlock& top = doc.form;
   if (auto problem = check_document(top, file)) return *problem;
-  auto& desktop = Desktop::current();
   if (desktop.find_form(top.name))
     return error_at(file, top.line, "a form named " + top.name + " is already loaded");
 
@@ -284,7 +283,8 @@ Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::st
 Expected<bool> reload_form(Form& form, const FormDocument& doc, const std::string& file) {
   const FormBlock& top = doc.form;
   if (auto problem = check_document(top, file)) return *problem;
-  if (auto other = Desktop::current().find_form(top.name); other && other.get() != &form)
+  const Desktop* desktop = form.desktop();
+  if (auto other = desktop ? desktop->find_form(top.name) : nullptr; other && other.get() != &form)
     return error_at(file, top.line, "a form named " + top.name + " is already loaded");
   for (const auto& child : std::vector(form.children()))
     if (child->alive()) child->destroy();
@@ -293,10 +293,10 @@ Expected<bool> reload_form(Form& form, const FormDocument& doc, const std::strin
   return true;
 }
 
-std::shared_ptr<Form> Form::load(const std::string& path) {
+std::shared_ptr<Form> Form::load(Desktop& desktop, const std::string& path) {
   auto doc = read_form_file(path);
   if (!doc) throw FormFileError(doc.error());
-  auto form = load_form(*doc, path);
+  auto form = load_form(desktop, *doc, path);
   if (!form) throw FormFileError(form.error());
   return *form;
 }

@@ -30,10 +30,11 @@ struct UnreadKey {
 // The most controls one form file may hold (all levels together).
 inline constexpr int kMaxFormControls = 10000;
 
-Expected<std::shared_ptr<Form>> load_form(const FormDocument& doc, const std::string& file,
+// Loads `doc` as a new form on `desktop`, shown and active.
+Expected<std::shared_ptr<Form>> load_form(Desktop& desktop, const FormDocument& doc, const std::string& file,
                                           std::vector<UnreadKey>* unread_keys = nullptr);
 
-// Loads `doc` into a form already on the desktop in place of everything it
+// Loads `doc` into a form already on a desktop in place of everything it
 // holds, keeping the form object (and so its window): a designer's undo
 // swaps a form's contents rather than the form. After a failure the form
 // holds what was built before it.

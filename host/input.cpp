@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "host/desktop.h"
-#include "host/layout_epoch.h"
 #include "host/user_control.h"
 
 namespace okit {
@@ -78,7 +77,7 @@ void Desktop::deliver_mouse(Element& target, std::string_view event, std::int16_
 void Desktop::set_cursor(Point p) {
   if (p == cursor_) return;
   cursor_ = p;
-  LayoutEpoch::advance();
+  advance_layout_epoch();
 }
 
 void Desktop::mouse_move(Point p, std::int16_t shift) {

@@ -1,6 +1,7 @@
 #include "host/picture.h"
 
 #include <cmath>
+#include <mutex>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -11,9 +12,13 @@ namespace {
 // Handles belong to bitmaps, not to Picture objects. The table remembers each
 // bitmap weakly: a new bitmap that happens to reuse the address of a freed one
 // finds an expired entry and gets a fresh handle, so handles are never reused.
+// One table serves every desktop of the process (a picture may be shown on
+// several), and pictures are made on whichever thread runs a desktop, hence
+// the lock.
 class PictureHandles {
  public:
   std::int32_t handle_for(const std::shared_ptr<const Bitmap>& bitmap) {
+    const std::lock_guard held(lock_);
     auto it = entries_.find(bitmap.get());
     if (it != entries_.end() && !it->second.bitmap.expired()) return it->second.handle;
     forget_freed_bitmaps();
@@ -36,6 +41,7 @@ class PictureHandles {
     std::weak_ptr<const Bitmap> bitmap;
     std::int32_t handle;
   };
+  std::mutex lock_;
   std::unordered_map<const Bitmap*, Entry> entries_;
   std::size_t live_after_last_sweep_ = 0;
   // Starts where a bitmap handle looks like one, away from window handles.

@@ -34,7 +34,7 @@ std::shared_ptr<Element> place_control(Form& form, Element& container, std::stri
 
   auto* surface = dynamic_cast<UserControl*>(control.get());
   if (!surface) init_host_element(*control);  // before it reports: the designer's own setting raises nothing
-  control->set_sink(&Desktop::current());
+  control->set_sink(form.desktop());
   if (surface) surface->InitProperties();
   if (!control->alive()) return control;
 

@@ -1,6 +1,7 @@
 #include "host/skins.h"
 
 #include <algorithm>
+#include <mutex>
 #include <unordered_map>
 
 #include "host/bmp.h"
@@ -16,9 +17,16 @@ using PictureCache = std::unordered_map<const EmbeddedSkin*, std::shared_ptr<Pic
 // The pictures handed out so far, plus those a skin folder put in place
 // ahead of their first lookup. Replacing an entry never touches a Picture
 // already handed out: controls that hold one keep it alive and unchanged.
-PictureCache& picture_cache() {
-  static PictureCache cache;
-  return cache;
+// Every desktop of the process shares them: they are the same images, and
+// the skin folder is the program's choice. Controls load their skins while
+// they are made, on whichever thread runs their desktop, hence the lock.
+struct SharedPictures {
+  std::mutex lock;
+  PictureCache cache;
+};
+SharedPictures& shared_pictures() {
+  static SharedPictures pictures;
+  return pictures;
 }
 
 const EmbeddedSkin* find_skin(std::string_view control, std::string_view name) {
@@ -52,7 +60,9 @@ Bitmap decode_built_in(const EmbeddedSkin& skin) {
 std::shared_ptr<Picture> skin_picture(std::string_view control, std::string_view name) {
   const EmbeddedSkin* skin = find_skin(control, name);
   if (!skin) throw RuntimeError(err::InvalidPicture);
-  std::shared_ptr<Picture>& picture = picture_cache()[skin];
+  auto& pictures = shared_pictures();
+  const std::lock_guard held(pictures.lock);
+  std::shared_ptr<Picture>& picture = pictures.cache[skin];
   if (!picture) picture = make_skin_picture(decode_built_in(*skin), skin->name);
   return picture;
 }
@@ -79,10 +89,12 @@ Expected<std::vector<std::string>> use_skin_folder(const std::string& dir) {
   auto checks = check_skin_folder(dir);
   if (!checks) return checks.error();
   use_built_in_skins();
+  auto& pictures = shared_pictures();
+  const std::lock_guard held(pictures.lock);
   std::vector<std::string> warnings;
   for (SkinFileCheck& check : *checks) {
     if (check.bitmap) {
-      picture_cache()[find_skin(check.needed.control, check.needed.name)] =
+      pictures.cache[find_skin(check.needed.control, check.needed.name)] =
           make_skin_picture(std::move(*check.bitmap), check.needed.name);
     } else if (is_problem(check)) {
       warnings.push_back(skin_warning(check));
@@ -91,6 +103,10 @@ Expected<std::vector<std::string>> use_skin_folder(const std::string& dir) {
   return warnings;
 }
 
-void use_built_in_skins() { picture_cache().clear(); }
+void use_built_in_skins() {
+  auto& pictures = shared_pictures();
+  const std::lock_guard held(pictures.lock);
+  pictures.cache.clear();
+}
 
 }  // namespace okit

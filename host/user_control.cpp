@@ -7,7 +7,6 @@
 #include "host/elements/picture_box.h"
 #include "host/font.h"
 #include "host/form.h"
-#include "host/layout_epoch.h"
 #include "host/paint/canvas.h"
 
 namespace okit {
@@ -77,7 +76,7 @@ Element* UserControl::Parent() const { return form(); }
 // units changes with the mode.
 void UserControl::put_ScaleMode(std::int16_t v) {
   scale_mode_ = scale_mode_from(v);
-  LayoutEpoch::advance();
+  layout_changed();
 }
 
 // Cls only takes away printed text: the surface is filled with BackColor
@@ -111,7 +110,8 @@ void UserControl::Print(std::string_view text) {
 }
 
 void UserControl::PropertyChanged(std::string_view property_name) {
-  if (auto* app = Desktop::current().application()) app->property_changed(*this, property_name);
+  const Desktop* on = desktop();
+  if (auto* app = on ? on->application() : nullptr) app->property_changed(*this, property_name);
 }
 
 // A handler may attach more handlers, or destroy the control, while it runs:

@@ -25,17 +25,13 @@ constexpr const char* kSlices[] = {"l1", "m1", "r1", "l2", "r2", "l3", "m3", "r3
 class CaptionControl : public ::testing::Test {
  protected:
   void SetUp() override {
-    desktop.reset();
     backend = std::make_unique<testing::ScriptedBackend>(desktop);
     form = desktop.create_form("Main");
     form->place_twips(100 * kTwips, 100 * kTwips, 500 * kTwips, 400 * kTwips);
     desktop.activate(form.get());
     caption = place("Caption1", *form);
   }
-  void TearDown() override {
-    backend.reset();
-    desktop.reset();
-  }
+  void TearDown() override { backend.reset(); }
 
   // Places a caption control at the container's origin in its design size,
   // as a designer does.
@@ -65,7 +61,7 @@ class CaptionControl : public ::testing::Test {
     desktop.mouse_down(mouse_button::Left);
   }
 
-  Desktop& desktop = Desktop::current();
+  Desktop desktop;
   std::unique_ptr<testing::ScriptedBackend> backend;
   std::shared_ptr<Form> form;
   std::shared_ptr<UserControl> caption;

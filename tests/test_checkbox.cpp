@@ -90,8 +90,7 @@ TEST(CheckBoxLayout, EverySequenceOfSizesEndsInAConsistentLayout) {
 // A steady hover tick assigns nothing; the tick that finds the cursor gone
 // repaints the box alone and stops the timer, after which nothing fires.
 TEST(CheckBoxHover, SteadyTicksRepaintNothing) {
-  Desktop& desktop = Desktop::current();
-  desktop.reset();
+  Desktop desktop;
   auto form = desktop.create_form("frmHover");
   form->set_bounds_twips(100 * kTwips, 100 * kTwips, 300 * kTwips, 200 * kTwips);
   auto control = new_check_box();
@@ -122,7 +121,6 @@ TEST(CheckBoxHover, SteadyTicksRepaintNothing) {
   EXPECT_LE(compositor.compose(*form).pixels, 13 * 13);
   desktop.advance(100);
   EXPECT_EQ(compositor.compose(*form).pixels, 0);
-  desktop.reset();
 }
 
 }  // namespace

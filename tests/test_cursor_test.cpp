@@ -26,8 +26,7 @@ class ProbeSurface : public UserControl {
 class CursorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Desktop::current().reset();
-    form = Desktop::current().create_form("F");
+    form = desktop.create_form("F");
     form->place_twips(100 * 15, 50 * 15, 400 * 15, 300 * 15);
     surface = std::make_shared<ProbeSurface>("Probe");
     surface->set_role(ElementRole::Control);
@@ -35,14 +34,14 @@ class CursorTest : public ::testing::Test {
     surface->place_twips(10 * 15, 20 * 15, 200 * 15, 100 * 15);
     image = surface->add_image("cmd_move");
   }
-  void TearDown() override { Desktop::current().reset(); }
 
   bool over_at(int x, int y) {
-    Desktop::current().set_cursor({x, y});
+    desktop.set_cursor({x, y});
     return over(*image);
   }
   bool over(Element& element) { return cursor_over_element(*surface, element, rect, memo); }
 
+  Desktop desktop;
   std::shared_ptr<Form> form;
   std::shared_ptr<ProbeSurface> surface;
   std::shared_ptr<Image> image;

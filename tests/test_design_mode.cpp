@@ -22,20 +22,19 @@ class DesignMode : public ::testing::Test {
     app.on_any_event([this](Element& control, std::string_view event, std::span<Value>) {
       events.push_back(control.name() + "." + std::string(event));
     });
-    form = Form::load(OKIT_SOURCE_DIR "/examples/gallery.frm");
+    form = app.load(OKIT_SOURCE_DIR "/examples/gallery.frm");
     events.clear();
   }
 
   void design() {
-    Desktop::current().set_design_hook(*form, [this](Form&, const Desktop::DesignInput& input) {
+    desktop.set_design_hook(*form, [this](Form&, const Desktop::DesignInput& input) {
       Element* control = input.target ? control_holding(input.target) : nullptr;
       seen.push_back({input.kind, control ? control->name() : "", input.button_or_key});
     });
   }
 
   void click(const Element& control) {
-    auto& desktop = Desktop::current();
-    const Point origin = control.screen_origin();
+        const Point origin = control.screen_origin();
     desktop.mouse_move({origin.x + 5, origin.y + 5});
     desktop.mouse_down(mouse_button::Left);
     desktop.mouse_up(mouse_button::Left);
@@ -50,6 +49,7 @@ class DesignMode : public ::testing::Test {
   };
 
   Application app;
+  Desktop& desktop = app.desktop();
   std::shared_ptr<Form> form;
   std::vector<std::string> events;
   std::vector<Seen> seen;
@@ -67,8 +67,7 @@ TEST_F(DesignMode, AClickOnAControlReachesTheHookAndRaisesNothing) {
 
 TEST_F(DesignMode, ADragKeepsReachingTheHookOutsideTheForm) {
   design();
-  auto& desktop = Desktop::current();
-  const Point origin = form->control<cmd_Opaline_Button>("OkButton").screen_origin();
+    const Point origin = form->control<cmd_Opaline_Button>("OkButton").screen_origin();
   desktop.mouse_move({origin.x + 5, origin.y + 5});
   desktop.mouse_down(mouse_button::Left);
   desktop.mouse_move({-500, -500});
@@ -81,12 +80,11 @@ TEST_F(DesignMode, ADragKeepsReachingTheHookOutsideTheForm) {
 
 TEST_F(DesignMode, DesignModeTakesTheFocusAndKeysGoToTheHook) {
   auto& box = form->control<txt_Opaline_opal>("NameText");
-  Desktop::current().set_focus(box);
+  desktop.set_focus(box);
   design();
   EXPECT_EQ(form->focused(), nullptr);  // no control shows the focused look
   events.clear();
-  auto& desktop = Desktop::current();
-  desktop.key_down(46, shift_mask::Ctrl);
+    desktop.key_down(46, shift_mask::Ctrl);
   desktop.key_press('x');
   desktop.key_up(46, shift_mask::Ctrl);
   EXPECT_EQ(seen, (std::vector<Seen>{{Kind::KeyDown, "", 46}}));
@@ -95,8 +93,8 @@ TEST_F(DesignMode, DesignModeTakesTheFocusAndKeysGoToTheHook) {
 
 TEST_F(DesignMode, AnEmptyHookGivesTheControlsTheirInputBack) {
   design();
-  Desktop::current().set_design_hook(*form, nullptr);
-  EXPECT_FALSE(Desktop::current().in_design_mode(form.get()));
+  desktop.set_design_hook(*form, nullptr);
+  EXPECT_FALSE(desktop.in_design_mode(form.get()));
   click(form->control<cmd_Opaline_Button>("OkButton"));
   EXPECT_TRUE(seen.empty());
   EXPECT_NE(std::find(events.begin(), events.end(), "OkButton.Click"), events.end());
@@ -108,16 +106,15 @@ TEST_F(DesignMode, TimersOfAFormBeingDesignedRaiseNothing) {
   auto timer = place_control(*form, *form, "Timer", "Tick", {0, 0});
   timer->put_property("Interval", Value(std::int32_t{10}));
   design();
-  Desktop::current().advance(100);
+  desktop.advance(100);
   EXPECT_EQ(std::count(events.begin(), events.end(), "Tick.Timer"), 0);
-  Desktop::current().set_design_hook(*form, nullptr);
-  Desktop::current().advance(100);
+  desktop.set_design_hook(*form, nullptr);
+  desktop.advance(100);
   EXPECT_GT(std::count(events.begin(), events.end(), "Tick.Timer"), 0);
 }
 
 TEST_F(DesignMode, AClosedWindowGoesUnlessItsGuardKeepsIt) {
-  auto& desktop = Desktop::current();
-  int asked = 0;
+    int asked = 0;
   bool may_close = false;
   form->set_close_guard([&] {
     ++asked;
@@ -130,7 +127,7 @@ TEST_F(DesignMode, AClosedWindowGoesUnlessItsGuardKeepsIt) {
   desktop.close_by_user(*form);
   EXPECT_FALSE(form->alive());
 
-  auto plain = Form::create("Plain");
+  auto plain = app.create_form("Plain");
   desktop.close_by_user(*plain);
   EXPECT_FALSE(plain->alive());
 }

@@ -24,7 +24,7 @@ class DesignWindows : public ::testing::Test {
  protected:
   DesignWindows() {
     d.start_new("Dialog");
-    Desktop::current().set_application(&router);
+    desktop.set_application(&router);
   }
 
   Point on_form(int x, int y) const {
@@ -33,8 +33,7 @@ class DesignWindows : public ::testing::Test {
   }
 
   void drag(Point from, Point to) {
-    auto& desktop = Desktop::current();
-    desktop.mouse_move(on_form(from.x, from.y));
+        desktop.mouse_move(on_form(from.x, from.y));
     desktop.mouse_down(mouse_button::Left);
     desktop.mouse_move(on_form((from.x + to.x) / 2, (from.y + to.y) / 2));
     desktop.mouse_move(on_form(to.x, to.y));
@@ -42,8 +41,9 @@ class DesignWindows : public ::testing::Test {
     desktop.mouse_up(mouse_button::Left);
   }
 
-  Application app;  // the desktop's loop, taken before the designer
-  Designer d;
+  Application app;  // the desktop's loop, shared with the designer
+  Desktop& desktop = app.desktop();
+  Designer d{&desktop};
   EventRouter router;
   std::optional<std::string> tool;
   int saves = 0;
@@ -120,11 +120,10 @@ TEST_F(DesignWindows, DroppingOnAContainerPutsTheControlInsideAndBackOut) {
 TEST_F(DesignWindows, AToolDraggedOutOfTheToolboxIsPlacedWhereItIsLetGo) {
   canvas.attach();
   d.place("fam_Opaline_Framebordder", "", 16, 16, Size{160, 120});
-  ToolboxWindow toolbox(router, {400, 0}, [this](const std::string& class_name, Point at) {
+  ToolboxWindow toolbox(desktop, router, {400, 0}, [this](const std::string& class_name, Point at) {
     return canvas.drop(class_name, at);
   });
-  auto& desktop = Desktop::current();
-  const Point button = toolbox.form().find_control("Tool2")->screen_origin();  // the check box
+    const Point button = toolbox.form().find_control("Tool2")->screen_origin();  // the check box
   desktop.mouse_move({button.x + 60, button.y + 8});
   desktop.mouse_down(mouse_button::Left);
   desktop.mouse_move(on_form(48, 64));
@@ -193,7 +192,7 @@ TEST_F(PropertyGridWindow, EnterWritesThroughTheRowsEditorAndRefusalsAreMessages
 TEST_F(PropertyGridWindow, AListChoiceIsEnteredAndTheListCloses) {
   std::vector<Value> none;
   router.control_event(row_control("Value", "List"), "Click", none);
-  auto list = Desktop::current().find_form("Choices");
+  auto list = desktop.find_form("Choices");
   ASSERT_NE(list, nullptr);
   auto checked = list->find_control("Choice1");
   EXPECT_EQ(checked->get_property("Caption").to_string(), "1 - chk_Checked");
@@ -214,8 +213,7 @@ TEST_F(PropertyGridWindow, TheGridFollowsTheSelection) {
 }
 
 TEST_F(PropertyGridWindow, CtrlSSavesFromTheGridAsFromTheForm) {
-  auto& desktop = Desktop::current();
-  router.on_key_down = [this](std::int16_t code, std::int16_t shift) { canvas.shortcut(code, shift); };
+    router.on_key_down = [this](std::int16_t code, std::int16_t shift) { canvas.shortcut(code, shift); };
   canvas.attach();
   desktop.set_focus(row_control("Caption", "Value"));
   desktop.key_down('S', shift_mask::Ctrl);

@@ -258,7 +258,7 @@ std::string load_error(std::string_view text) {
   QuietDesktop quiet;
   Expected<FormDocument> doc = parse_form(text, "form.frm");
   if (!doc) return doc.error().to_string();
-  auto form = load_form(*doc, "form.frm");
+  auto form = load_form(quiet.desktop(), *doc, "form.frm");
   return form ? std::string() : form.error().to_string();
 }
 
@@ -287,7 +287,7 @@ TEST(FormLoader, KeysStoredInFewerBitsRefuseNumbersBeyondThem) {
 TEST(FormLoader, ReloadingKeepsTheFormAndReplacesWhatItHolds) {
   QuietDesktop quiet;
   const auto parse = [](std::string_view text) { return *parse_form(text, "form.frm"); };
-  auto form = *load_form(parse("Begin Host.Form F\n  Caption = \"One\"\n"
+  auto form = *load_form(quiet.desktop(), parse("Begin Host.Form F\n  Caption = \"One\"\n"
                                "  Begin Host.Label A\n  End\n  Begin Host.Label B\n  End\nEnd\n"),
                          "form.frm");
   const auto hwnd = form->hwnd();
@@ -302,7 +302,7 @@ TEST(FormLoader, ReloadingKeepsTheFormAndReplacesWhatItHolds) {
   EXPECT_EQ(form->controls()[0]->name(), "C");
 
   // Another form's name is refused before anything changes.
-  Desktop::current().create_form("Other");
+  quiet.desktop().create_form("Other");
   const auto refused = reload_form(*form, parse("Begin Host.Form Other\nEnd\n"), "form.frm");
   ASSERT_FALSE(refused);
   EXPECT_EQ(refused.error().to_string(), "form.frm:1: a form named Other is already loaded");

@@ -262,7 +262,7 @@ constexpr const char* kEveryKindForm = OKIT_SOURCE_DIR "/tests/header/every_kind
 
 TEST(FormHeaderStruct, BindsEachMemberToTheControlOfThatNameWhereverItIsNested) {
   Application app;
-  const auto form = Form::load(kEveryKindForm);
+  const auto form = app.load(kEveryKindForm);
   const EveryUi ui(*form);
   EXPECT_EQ(&ui.Window, &form->control<ctl_Opaline_Form>("Window"));
   // Inside the frame, which is inside the caption control.
@@ -287,7 +287,7 @@ TEST_F(FormHeader, AFormThatLostAControlSinceTheHeaderWasMadeThrows424) {
   std::ofstream(path) << text;
 
   Application app;
-  const auto form = Form::load(path.string());
+  const auto form = app.load(path.string());
   try {
     const EveryUi ui(*form);
     FAIL() << "expected run-time error 424";

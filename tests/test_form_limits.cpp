@@ -15,9 +15,9 @@ std::string load_error(const std::string& text) {
   QuietDesktop quiet;
   auto doc = parse_form(text, "limits.frm");
   if (!doc) return doc.error().to_string();
-  auto form = load_form(*doc, "limits.frm");
+  auto form = load_form(quiet.desktop(), *doc, "limits.frm");
   if (form) return "";
-  EXPECT_TRUE(Desktop::current().forms().empty()) << "a refused file loads nothing";
+  EXPECT_TRUE(quiet.desktop().forms().empty()) << "a refused file loads nothing";
   return form.error().to_string();
 }
 

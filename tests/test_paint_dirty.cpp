@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "backend/headless/headless_backend.h"
 #include "host/desktop.h"
 #include "host/elements/image.h"
 #include "host/elements/label.h"
@@ -226,10 +227,10 @@ TEST(DirtyTracking, ClsAndPrintOfTheSameCaptionRepaintOnlyTheText) {
 
 class ScreenComposition : public ::testing::Test {
  protected:
-  void SetUp() override { Desktop::current().reset(); }
-  void TearDown() override { Desktop::current().reset(); }
+  Desktop desktop;
+  HeadlessBackend backend{desktop};
   std::shared_ptr<Form> show_form(const char* name, Rect on_screen, std::int32_t back) {
-    auto form = Desktop::current().create_form(name);
+    auto form = desktop.create_form(name);
     form->set_bounds_twips(on_screen.left * 15, on_screen.top * 15, on_screen.width() * 15, on_screen.height() * 15);
     form->put_BackColor(back);
     return form;
@@ -239,13 +240,13 @@ class ScreenComposition : public ::testing::Test {
 TEST_F(ScreenComposition, DesktopThenFormsBottomFirstWithTheActiveFormOnTop) {
   auto first = show_form("first", {100, 100, 300, 200}, 0x000000FF);
   auto second = show_form("second", {250, 150, 400, 300}, 0x00FF0000);
-  Compositor& screen = compositor();
+  Compositor& screen = backend.compositor();
   EXPECT_EQ(screen.screen_pixel({0, 0}), system_color(SystemColor::Desktop));
   EXPECT_EQ(screen.screen_pixel({120, 120}), 0xFF0000u);
   EXPECT_EQ(screen.screen_pixel({260, 160}), 0x0000FFu) << "created later, above";
-  Desktop::current().activate(first.get());
+  desktop.activate(first.get());
   EXPECT_EQ(screen.screen_pixel({260, 160}), 0xFF0000u) << "the active form on top";
-  Desktop::current().activate(second.get());
+  desktop.activate(second.get());
   EXPECT_EQ(screen.screen_pixel({260, 160}), 0x0000FFu);
   EXPECT_EQ(screen.compose_screen().pixels, 0) << "nothing changed, nothing painted";
 
@@ -257,7 +258,7 @@ TEST_F(ScreenComposition, DesktopThenFormsBottomFirstWithTheActiveFormOnTop) {
 
   second->put_Visible(false);
   EXPECT_EQ(screen.screen_pixel({260, 160}), 0x00FF00u);
-  Desktop::current().unload(*first);
+  desktop.unload(*first);
   EXPECT_EQ(screen.screen_pixel({120, 120}), system_color(SystemColor::Desktop));
   EXPECT_THROW(screen.screen_pixel({1280, 0}), std::out_of_range);
   EXPECT_THROW(screen.screen_pixel({0, -1}), std::out_of_range);

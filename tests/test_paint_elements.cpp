@@ -133,8 +133,8 @@ TEST(PaintLine, DrawsBetweenItsEndPointsInTheContainersUnits) {
 }
 
 TEST(PaintTextBox, SunkenOrFlatBorderTextInsideAndTheSelectionWhenFocused) {
-  Desktop::current().reset();
-  auto form = Desktop::current().create_form("frm");
+  Desktop desktop;
+  auto form = desktop.create_form("frm");
   form->set_bounds_twips(0, 0, 120 * 15, 30 * 15);
   auto field = place<TextBox>(*form, "txt", {0, 0, 100, 21});
   field->put_Text("Test");
@@ -151,8 +151,8 @@ TEST(PaintTextBox, SunkenOrFlatBorderTextInsideAndTheSelectionWhenFocused) {
   field->put_SelLength(2);  // "es"
   const int from = 3 + default_font().text_width("T", false), to = 3 + default_font().text_width("Tes", false);
   EXPECT_EQ(composed(compositor, *form).pixel(from, 10), kWhite) << "HideSelection: not shown unfocused";
-  Desktop::current().activate(form.get());
-  Desktop::current().set_focus(*field);
+  desktop.activate(form.get());
+  desktop.set_focus(*field);
   composed(compositor, *form);
   EXPECT_EQ(frame.pixel(from, 4), system_color(SystemColor::Highlight));
   EXPECT_EQ(frame.pixel(to - 1, 15), system_color(SystemColor::Highlight));
@@ -165,12 +165,11 @@ TEST(PaintTextBox, SunkenOrFlatBorderTextInsideAndTheSelectionWhenFocused) {
   composed(compositor, *form);
   EXPECT_EQ(frame.pixel(0, 0), 0x000000u);
   EXPECT_EQ(frame.pixel(1, 1), kWhite);
-  Desktop::current().reset();
 }
 
 TEST(PaintCommandButton, RaisedFaceCentredCaptionAndAFrameWhenFocused) {
-  Desktop::current().reset();
-  auto form = Desktop::current().create_form("frm");
+  Desktop desktop;
+  auto form = desktop.create_form("frm");
   form->set_bounds_twips(0, 0, 120 * 15, 40 * 15);
   auto button = place<CommandButton>(*form, "cmd", {10, 10, 85, 33});
   button->put_Caption("&OK");
@@ -186,12 +185,11 @@ TEST(PaintCommandButton, RaisedFaceCentredCaptionAndAFrameWhenFocused) {
   EXPECT_EQ(ascii_row(frame, text_top + 12, text_left - 1, text_left + font.text_width("O", false) + 1, 0),
             std::string(".").append(font.text_width("O", false), '#').append("."));
 
-  Desktop::current().activate(form.get());
-  Desktop::current().set_focus(*button);
+  desktop.activate(form.get());
+  desktop.set_focus(*button);
   composed(compositor, *form);
   EXPECT_EQ(frame.pixel(10, 10), system_color(SystemColor::WindowFrame));
   EXPECT_EQ(frame.pixel(11, 11), system_color(SystemColor::ButtonHighlight));
-  Desktop::current().reset();
 }
 
 }  // namespace

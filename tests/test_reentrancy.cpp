@@ -90,9 +90,9 @@ class CommandSource {
 };
 
 // Empty when the desktop is consistent; otherwise what is wrong.
-std::string inconsistency() {
-  auto& desktop = Desktop::current();
-  std::string problem;
+std::string inconsistency(ScenarioRunner& runner) {
+  const Desktop& desktop = runner.desktop();
+    std::string problem;
   for (const auto& form : desktop.forms()) {
     for_each_element(*form, [&](Element& e) {
       if (!e.alive()) problem += e.name() + " is dead but still on form " + form->name() + "; ";
@@ -109,7 +109,7 @@ std::string inconsistency() {
   if (desktop.buttons_held() == 0 && desktop.capture())
     problem += desktop.capture()->name() + " holds the mouse with no button down; ";
   for (const auto& form : desktop.forms()) {
-    compositor().compose(*form);
+    runner.compositor().compose(*form);
     if (!form->dirty_region().empty()) problem += "form " + form->name() + " has unpainted areas after composing; ";
   }
   return problem;
@@ -122,17 +122,17 @@ TEST(Reentrancy, RandomCommandSequencesKeepTheDesktopConsistent) {
   ScenarioRunner runner(out, err, OKIT_SOURCE_DIR "/tests");
   std::vector<std::string> history = {"load ../examples/gallery.frm", "form Other 900 100 200 150"};
   for (const auto& line : history) runner.run(*parse_script(line, "setup"));
-  ASSERT_EQ(Desktop::current().forms().size(), 2u) << out.str() << err.str();
+  ASSERT_EQ(runner.desktop().forms().size(), 2u) << out.str() << err.str();
 
   CommandSource source(seed);
   for (unsigned step = 0; step < steps; ++step) {
     // A handler that unloads the gallery ends most of the game: load it again.
-    if (!Desktop::current().find_form("Gallery")) history.push_back("load ../examples/gallery.frm");
+    if (!runner.desktop().find_form("Gallery")) history.push_back("load ../examples/gallery.frm");
     else history.push_back(source.next());
     auto script = parse_script(history.back(), "random");
     ASSERT_TRUE(script.has_value()) << history.back() << ": " << script.error().to_string();
     runner.run(*script);
-    const std::string problem = inconsistency();
+    const std::string problem = inconsistency(runner);
     if (!problem.empty()) {
       std::string recent;
       for (std::size_t i = history.size() > 30 ? history.size() - 30 : 0; i < history.size(); ++i)

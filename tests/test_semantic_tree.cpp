@@ -49,7 +49,7 @@ TEST(SemanticTreeText, EscapingKeepsEveryControlOnOneLine) {
 
 class SemanticTree : public ::testing::Test {
  protected:
-  std::shared_ptr<Form> load(const std::string& relative) { return Form::load(kSourceDir + "/" + relative); }
+  std::shared_ptr<Form> load(const std::string& relative) { return Form::load(desktop, kSourceDir + "/" + relative); }
 
   // The line of the control named NAME, without its indentation.
   static std::string line_of(Form& form, const std::string& name) {
@@ -59,13 +59,14 @@ class SemanticTree : public ::testing::Test {
     return "no line for " + name;
   }
 
-  static void press_at(const Element& control, Point at) {
+  void press_at(const Element& control, Point at) {
     const Point origin = control.screen_origin();
-    Desktop::current().mouse_move({origin.x + at.x, origin.y + at.y});
-    Desktop::current().mouse_down(mouse_button::Left);
+    desktop.mouse_move({origin.x + at.x, origin.y + at.y});
+    desktop.mouse_down(mouse_button::Left);
   }
 
   QuietDesktop quiet;
+  Desktop& desktop = quiet.desktop();
 };
 
 TEST_F(SemanticTree, CaptionsLoseTheirMarkersButKeepLiteralAmpersands) {
@@ -86,17 +87,17 @@ TEST_F(SemanticTree, ADisabledFrameDisablesWhatItHolds) {
 
 TEST_F(SemanticTree, FocusFollowsTabIntoTheControlHoldingTheField) {
   const auto form = load("examples/gallery.frm");
-  Desktop::current().tab(false);
+  desktop.tab(false);
   EXPECT_EQ(line_of(*form, "Fett"), "checkbox \"Fett\" value=checked");
   EXPECT_EQ(line_of(*form, "Kursiv"), "checkbox \"Kursiv\" value=unchecked focused");
-  for (int i = 0; i < 3; ++i) Desktop::current().tab(false);
+  for (int i = 0; i < 3; ++i) desktop.tab(false);
   EXPECT_EQ(line_of(*form, "NameText"), "textbox \"NameText\" value=\"Opaline\" focused");
 }
 
 TEST_F(SemanticTree, WindowIsActiveOnlyWhileItsFormIs) {
   const auto form = load("examples/gallery.frm");
   EXPECT_EQ(line_of(*form, "OpalineKit gallery"), "window \"OpalineKit gallery\" active");
-  Desktop::current().activate(nullptr);
+  desktop.activate(nullptr);
   EXPECT_EQ(line_of(*form, "OpalineKit gallery"), "window \"OpalineKit gallery\"");
 }
 
@@ -114,15 +115,15 @@ TEST_F(SemanticTree, ValuesAndStatesFollowWhatTheSkinsShow) {
   const auto form = load("examples/gallery.frm");
   auto tabs = form->find_control("Tabs");
   press_at(*tabs, {300, 20});  // on the second tab
-  Desktop::current().mouse_up(mouse_button::Left);
+  desktop.mouse_up(mouse_button::Left);
   EXPECT_EQ(line_of(*form, "Tabs"), "tablist \"Tabs\" value=\"Caption2\" focused");
 
   auto ok = form->find_control("OkButton");
   press_at(*ok, {10, 10});
-  Desktop::current().advance(20);
+  desktop.advance(20);
   EXPECT_EQ(line_of(*form, "OK"), "button \"OK\" focused pressed");
-  Desktop::current().mouse_up(mouse_button::Left);
-  Desktop::current().advance(20);
+  desktop.mouse_up(mouse_button::Left);
+  desktop.advance(20);
   EXPECT_EQ(line_of(*form, "OK"), "button \"OK\" focused");
 }
 

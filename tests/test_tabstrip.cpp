@@ -28,7 +28,6 @@ constexpr Point kTab2{300, 20};
 class TabStripPumping : public ::testing::Test {
  protected:
   void SetUp() override {
-    desktop.reset();
     form = desktop.create_form("Main");
     form->place_twips(0, 0, 600 * kTwips, 400 * kTwips);
     desktop.activate(form.get());
@@ -38,7 +37,6 @@ class TabStripPumping : public ::testing::Test {
     form->add_child(strip);
     strip->notify_resized();
   }
-  void TearDown() override { desktop.reset(); }
 
   Image& tab(const char* name) const { return static_cast<Image&>(*strip->find_child(name)); }
   // Which picture each tab shows and how high it stands, e.g. "img_on@0 img_off@15".
@@ -55,7 +53,7 @@ class TabStripPumping : public ::testing::Test {
     desktop.mouse_up(mouse_button::Left);
   }
 
-  Desktop& desktop = Desktop::current();
+  Desktop desktop;
   std::shared_ptr<Form> form;
   std::shared_ptr<UserControl> strip;
 };

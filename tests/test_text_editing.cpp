@@ -102,15 +102,14 @@ TEST(TextRuler, ScrollingMovesAsLittleAsNeededAndComesBackWhenTextShrinks) {
 class EditFieldOnForm : public ::testing::Test {
  protected:
   void SetUp() override {
-    Desktop::current().reset();
-    form = Desktop::current().create_form("frm");
+    form = desktop.create_form("frm");
     form->set_bounds_twips(0, 0, 300 * 15, 100 * 15);
-    Desktop::current().activate(form.get());
+    desktop.activate(form.get());
     // A 3D field 60 pixels wide: 2 pixels of border and 1 of inset each side.
     field = testing::place<TextBox>(*form, "txt", {10, 10, 70, 31});
     other = testing::place<TextBox>(*form, "other", {10, 40, 70, 61});
   }
-  void TearDown() override { Desktop::current().reset(); }
+  Desktop desktop;
   std::shared_ptr<Form> form;
   std::shared_ptr<TextBox> field, other;
 
@@ -161,8 +160,7 @@ TEST_F(EditFieldOnForm, APressPlacesTheCaretByTheFontsCharacterWidths) {
 }
 
 TEST_F(EditFieldOnForm, TheCaretBlinksOnlyWithTheKeyboardFocusOfTheActiveForm) {
-  auto& desktop = Desktop::current();
-  EXPECT_FALSE(field->caret_visible());
+    EXPECT_FALSE(field->caret_visible());
   EXPECT_LT(desktop.timers().next_due(), 0) << "an unfocused field costs no wakeups";
 
   desktop.set_focus(*field);
@@ -194,16 +192,16 @@ TEST_F(EditFieldOnForm, TheSelectionShowsWithTheKeyboardFocusUnlessHideSelection
   field->put_Text("select me");
   field->put_SelLength(6);
   EXPECT_FALSE(field->shows_selection());
-  Desktop::current().set_focus(*field);
+  desktop.set_focus(*field);
   EXPECT_TRUE(field->shows_selection());
-  Desktop::current().activate(nullptr);
+  desktop.activate(nullptr);
   EXPECT_FALSE(field->shows_selection()) << "an inactive window's field hides it too";
   field->set_hide_selection(false);
   EXPECT_TRUE(field->shows_selection());
 }
 
 TEST_F(EditFieldOnForm, PasteTakesTheFirstLineWithinMaxLength) {
-  clipboard().set_text("abc\r\nsecond line");
+  desktop.clipboard().set_text("abc\r\nsecond line");
   field->put_Text("");
   std::int16_t ctrl_v = 22;
   field->key_press(ctrl_v);
@@ -220,11 +218,12 @@ TEST(Clipboard, ABackendCanInstallItsOwnAndTakeItBack) {
     std::string text() const override { return "from the system"; }
     void set_text(std::string) override {}
   };
-  clipboard().set_text("kept");
-  install_clipboard(std::make_unique<Recording>());
-  EXPECT_EQ(clipboard().text(), "from the system");
-  install_clipboard(nullptr);
-  EXPECT_EQ(clipboard().text(), "") << "a fresh in-process clipboard";
+  Desktop desktop;
+  desktop.clipboard().set_text("kept");
+  desktop.install_clipboard(std::make_unique<Recording>());
+  EXPECT_EQ(desktop.clipboard().text(), "from the system");
+  desktop.install_clipboard(nullptr);
+  EXPECT_EQ(desktop.clipboard().text(), "") << "a fresh in-process clipboard";
 }
 
 }  // namespace

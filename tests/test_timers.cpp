@@ -13,55 +13,58 @@ namespace okit {
 namespace {
 
 struct FiringLog : EventSink {
+  explicit FiringLog(const Desktop& clock) : desktop(clock) {}
+  const Desktop& desktop;
   std::vector<std::string> fired;
   std::function<void(Element&)> on_fire;
   void element_event(Element& source, std::string_view, std::span<Value>) override {
-    fired.push_back(source.name() + "@" + std::to_string(static_cast<int>(Desktop::current().now())));
+    fired.push_back(source.name() + "@" + std::to_string(static_cast<int>(desktop.now())));
     if (on_fire) on_fire(source);
   }
 };
 
 class Timers : public ::testing::Test {
  protected:
-  void SetUp() override { Desktop::current().reset(); }
-  void TearDown() override { Desktop::current().reset(); }
   std::shared_ptr<Timer> make(const char* name, int interval) {
     auto t = std::make_shared<Timer>(name);
+    form->add_child(t);
     t->set_sink(&log);
     t->put_Interval(interval);
     return t;
   }
-  FiringLog log;
+  Desktop desktop;
+  std::shared_ptr<Form> form = desktop.create_form("Clock");
+  FiringLog log{desktop};
 };
 
 TEST_F(Timers, FireInTimeOrderWithTiesInCreationOrderAndTheMinimumPeriod) {
   auto a = make("A", 25);
   auto b = make("B", 10);
   auto c = make("C", 1);  // raised to the 10 ms minimum
-  Desktop::current().advance(30);
+  desktop.advance(30);
   EXPECT_EQ(log.fired, (std::vector<std::string>{"B@10", "C@10", "B@20", "C@20", "A@25", "B@30", "C@30"}));
-  EXPECT_EQ(Desktop::current().now(), 30);
+  EXPECT_EQ(desktop.now(), 30);
 
   log.fired.clear();
-  Desktop::current().timers().set_minimum_period(1);
+  desktop.timers().set_minimum_period(1);
   c->put_Enabled(false);
   c->put_Enabled(true);
-  Desktop::current().advance(2);
+  desktop.advance(2);
   EXPECT_EQ(log.fired, (std::vector<std::string>{"C@31", "C@32"}));
 }
 
 TEST_F(Timers, EnablingRestartsTheCountButReassigningTrueDoesNot) {
   auto t = make("T", 10);
-  Desktop::current().advance(7);
+  desktop.advance(7);
   t->put_Enabled(true);  // already running: still due at 10
-  Desktop::current().advance(3);
+  desktop.advance(3);
   EXPECT_EQ(log.fired, (std::vector<std::string>{"T@10"}));
-  Desktop::current().advance(5);
+  desktop.advance(5);
   t->put_Enabled(false);
   t->put_Enabled(true);  // restarts at 15: next at 25
-  Desktop::current().advance(9);
+  desktop.advance(9);
   EXPECT_EQ(log.fired.size(), 1u);
-  Desktop::current().advance(1);
+  desktop.advance(1);
   EXPECT_EQ(log.fired.back(), "T@25");
 }
 
@@ -75,15 +78,15 @@ TEST_F(Timers, AHandlerMayStopOrDestroyTimersThatAreDue) {
       first->put_Enabled(false);
     }
   };
-  Desktop::current().advance(50);
+  desktop.advance(50);
   EXPECT_EQ(log.fired, (std::vector<std::string>{"First@10"}));
 }
 
 TEST_F(Timers, ZeroIntervalNeverFires) {
   auto t = make("T", 0);
-  Desktop::current().advance(100);
+  desktop.advance(100);
   EXPECT_TRUE(log.fired.empty());
-  EXPECT_LT(Desktop::current().timers().next_due(), 0);
+  EXPECT_LT(desktop.timers().next_due(), 0);
 }
 
 }  // namespace

@@ -21,14 +21,13 @@ class TypedApi : public ::testing::Test {
     app.on_property_changed([this](Element& control, std::string_view property) {
       changed.emplace_back(control.name(), std::string(property));
     });
-    form = Form::load(OKIT_SOURCE_DIR "/examples/gallery.frm");
+    form = app.load(OKIT_SOURCE_DIR "/examples/gallery.frm");
     changed.clear();
   }
 
   // Clicks a screen point inside `control`, `at` pixels from its corner.
   void click(const Element& control, Point at) {
-    auto& desktop = Desktop::current();
-    const Point origin = control.screen_origin();
+        const Point origin = control.screen_origin();
     desktop.mouse_move({origin.x + at.x, origin.y + at.y});
     desktop.mouse_down(mouse_button::Left);
     desktop.mouse_up(mouse_button::Left);
@@ -36,13 +35,14 @@ class TypedApi : public ::testing::Test {
   }
 
   Application app;
+  Desktop& desktop = app.desktop();
   std::shared_ptr<Form> form;
   std::vector<std::pair<std::string, std::string>> changed;
 };
 
 TEST_F(TypedApi, LoadingABrokenFileThrowsWithFileAndLine) {
   try {
-    Form::load(OKIT_SOURCE_DIR "/tests/typed_api_missing.frm");
+    app.load(OKIT_SOURCE_DIR "/tests/typed_api_missing.frm");
     FAIL() << "expected FormFileError";
   } catch (const FormFileError& error) {
     EXPECT_EQ(error.error().file, OKIT_SOURCE_DIR "/tests/typed_api_missing.frm");
@@ -80,13 +80,13 @@ TEST_F(TypedApi, ButtonMouseDownHandlerGetsItsArgumentsByReference) {
   int clicks = 0;
   button.on_Click([&] { ++clicks; });
   const Point origin = button.screen_origin();
-  Desktop::current().mouse_move({origin.x + 10, origin.y + 10});
-  Desktop::current().mouse_down(mouse_button::Left);
-  Desktop::current().advance(20);
+  desktop.mouse_move({origin.x + 10, origin.y + 10});
+  desktop.mouse_down(mouse_button::Left);
+  desktop.advance(20);
   EXPECT_EQ(seen, std::vector<std::int16_t>{mouse_button::Left});
   const auto& left_slice = static_cast<const Image&>(*button.find_child("pic_ButtonBar")->find_child("v1"));
   EXPECT_EQ(left_slice.picture()->source_name(), "c1") << "the button shows pressed";
-  Desktop::current().mouse_up(mouse_button::Left);
+  desktop.mouse_up(mouse_button::Left);
   EXPECT_EQ(clicks, 1);
 }
 
@@ -97,8 +97,8 @@ TEST_F(TypedApi, TextBoxKeyPressHandlerChangesTheTypedCharacter) {
     if (key_ascii == 'a') key_ascii = 'B';
     if (key_ascii == 'x') key_ascii = 0;  // swallowed
   });
-  Desktop::current().set_focus(text);
-  for (char c : std::string("axa")) Desktop::current().key_press(static_cast<std::int16_t>(c));
+  desktop.set_focus(text);
+  for (char c : std::string("axa")) desktop.key_press(static_cast<std::int16_t>(c));
   EXPECT_EQ(text.get_Text(), "BB");
 }
 
@@ -118,10 +118,10 @@ TEST_F(TypedApi, CheckBoxOverflowInAClickIsARuntimeError) {
   auto& check = form->control<chk_Opaline_CheckBox>("ItalicCheck");
   check.put_Value(32767);
   const Point origin = check.screen_origin();
-  Desktop::current().mouse_move({origin.x + 5, origin.y + 5});
-  Desktop::current().mouse_down(mouse_button::Left);
+  desktop.mouse_move({origin.x + 5, origin.y + 5});
+  desktop.mouse_down(mouse_button::Left);
   try {
-    Desktop::current().mouse_up(mouse_button::Left);
+    desktop.mouse_up(mouse_button::Left);
     FAIL() << "expected Overflow";
   } catch (const RuntimeError& error) {
     EXPECT_EQ(error.number(), err::Overflow);
@@ -141,7 +141,7 @@ TEST_F(TypedApi, CaptionCloseWindowHandlerCanUnloadItsOwnForm) {
   click(window, {width - 10, 10});  // the close button
   EXPECT_EQ(closes, 1);
   EXPECT_FALSE(form->alive());
-  EXPECT_TRUE(Desktop::current().forms().empty());
+  EXPECT_TRUE(desktop.forms().empty());
 }
 
 TEST_F(TypedApi, FramePutsGoThroughTheSamePutRoutinesAsLateBoundAccess) {

@@ -30,7 +30,7 @@ class DragSurface : public UserControl {
     ticker->put_Interval(10);
     handle(*strip, "MouseDown", [this, move_form](std::span<Value>) {
       const std::int32_t hwnd = move_form ? form()->hwnd() : this->hwnd();
-      mod_MoveWindows::DragWindow(hwnd);
+      mod_MoveWindows::DragWindow(*this, hwnd);
       ++drags;
     });
     handle(*strip, "Click", [this](std::span<Value>) { ++clicks; });
@@ -47,14 +47,8 @@ class DragSurface : public UserControl {
 
 class WindowServices : public ::testing::Test {
  protected:
-  void SetUp() override {
-    desktop.reset();
-    backend = std::make_unique<testing::ScriptedBackend>(desktop);
-  }
-  void TearDown() override {
-    backend.reset();
-    desktop.reset();
-  }
+  void SetUp() override { backend = std::make_unique<testing::ScriptedBackend>(desktop); }
+  void TearDown() override { backend.reset(); }
   std::shared_ptr<Form> make_form(const char* name, int x, int y) {
     auto form = desktop.create_form(name);
     form->place_twips(x * 15, y * 15, 300 * 15, 200 * 15);
@@ -68,18 +62,18 @@ class WindowServices : public ::testing::Test {
     return surface;
   }
 
-  Desktop& desktop = Desktop::current();
+  Desktop desktop;
   std::unique_ptr<testing::ScriptedBackend> backend;
 };
 
 TEST_F(WindowServices, ActiveWindowFollowsActivation) {
   auto first = make_form("First", 0, 0);
   auto second = make_form("Second", 400, 0);
-  EXPECT_TRUE(mod_ActiveWindow::IsWindowActive(second->hwnd()));
-  EXPECT_FALSE(mod_ActiveWindow::IsWindowActive(first->hwnd()));
+  EXPECT_TRUE(mod_ActiveWindow::IsWindowActive(*first, second->hwnd()));
+  EXPECT_FALSE(mod_ActiveWindow::IsWindowActive(*first, first->hwnd()));
   desktop.activate(nullptr);  // another application's window
-  EXPECT_FALSE(mod_ActiveWindow::IsWindowActive(second->hwnd()));
-  EXPECT_TRUE(mod_ActiveWindow::IsWindowActive(0));
+  EXPECT_FALSE(mod_ActiveWindow::IsWindowActive(*first, second->hwnd()));
+  EXPECT_TRUE(mod_ActiveWindow::IsWindowActive(*first, 0));
   desktop.unload(*second);
   desktop.activate(first.get());
   desktop.unload(*first);

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "host/layout_epoch.h"
+#include "host/desktop.h"
 #include "host/user_control.h"
 #include "window_services/platform.h"
 
@@ -37,12 +37,12 @@ void CursorTestMemo::remember(const Answer& answer) {
 
 namespace {
 
-bool compute_cursor_over(UserControl& surface, Element& element, ScreenRect& m_ScreenRect) {
+bool compute_cursor_over(const Desktop& desktop, UserControl& surface, Element& element, ScreenRect& m_ScreenRect) {
   const std::int16_t mode = surface.get_ScaleMode();
   m_ScreenRect.left = round_to_long(surface.ScaleX(read(element, "Left"), mode, kPixels));
   m_ScreenRect.top = round_to_long(surface.ScaleY(read(element, "Top"), mode, kPixels));
   POINTAPI top_left{m_ScreenRect.left, m_ScreenRect.top};
-  ClientToScreen(surface.hwnd(), top_left);
+  ClientToScreen(desktop, surface.hwnd(), top_left);
   m_ScreenRect.left = top_left.x;
   m_ScreenRect.top = top_left.y;
 
@@ -51,26 +51,29 @@ bool compute_cursor_over(UserControl& surface, Element& element, ScreenRect& m_S
   m_ScreenRect.right = round_to_long(surface.ScaleX(right, mode, kPixels));
   m_ScreenRect.bottom = round_to_long(surface.ScaleY(bottom, mode, kPixels));
   POINTAPI bottom_right{m_ScreenRect.right, m_ScreenRect.bottom};
-  ClientToScreen(surface.hwnd(), bottom_right);
+  ClientToScreen(desktop, surface.hwnd(), bottom_right);
   m_ScreenRect.right = bottom_right.x;
   m_ScreenRect.bottom = bottom_right.y;
 
   POINTAPI cursor;
-  GetCursorPos(cursor);
+  GetCursorPos(desktop, cursor);
   return cursor.x > minus_one(m_ScreenRect.left) && cursor.x < m_ScreenRect.right &&
          cursor.y > minus_one(m_ScreenRect.top) && cursor.y < m_ScreenRect.bottom;
 }
 
 }  // namespace
 
-// A test that throws remembers nothing, so the next tick throws again.
+// A test that throws remembers nothing, so the next tick throws again. A
+// surface on no desktop has no cursor over it.
 bool cursor_over_element(UserControl& surface, Element& element, ScreenRect& m_ScreenRect, CursorTestMemo& memo) {
-  const std::uint64_t epoch = LayoutEpoch::now();
+  const Desktop* desktop = surface.desktop();
+  if (!desktop) return false;
+  const std::uint64_t epoch = desktop->layout_epoch();
   if (const auto* answer = memo.find(element, epoch)) {
     m_ScreenRect = answer->rect;
     return answer->over;
   }
-  const bool over = compute_cursor_over(surface, element, m_ScreenRect);
+  const bool over = compute_cursor_over(*desktop, surface, element, m_ScreenRect);
   memo.remember({epoch, &element, m_ScreenRect, over});
   return over;
 }

@@ -9,7 +9,7 @@
 //
 // The test runs on every tick of a control's timer, and nearly always nothing
 // it reads has changed since the last tick. Each control therefore keeps a
-// memo of its last answers, which stays good while the desktop's layout epoch
+// memo of its last answers, which stays good while its desktop's layout epoch
 // stands still (nothing moved, resized, changed scale or left the tree, and
 // the cursor kept its place).
 

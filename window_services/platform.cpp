@@ -1,20 +1,19 @@
 #include "window_services/platform.h"
 
 #include "host/desktop.h"
-#include "host/window_table.h"
 
 namespace okit {
 
-std::int32_t GetActiveWindow() { return Desktop::current().active_window(); }
+std::int32_t GetActiveWindow(const Desktop& desktop) { return desktop.active_window(); }
 
-std::int32_t GetCursorPos(POINTAPI& point) {
-  const Point cursor = Desktop::current().cursor();
+std::int32_t GetCursorPos(const Desktop& desktop, POINTAPI& point) {
+  const Point cursor = desktop.cursor();
   point = {cursor.x, cursor.y};
   return 1;
 }
 
-std::int32_t ClientToScreen(std::int32_t hWnd, POINTAPI& point) {
-  Element* window = find_window(hWnd);
+std::int32_t ClientToScreen(const Desktop& desktop, std::int32_t hWnd, POINTAPI& point) {
+  Element* window = desktop.find_window(hWnd);
   if (!window) return 0;
   // The platform's arithmetic wraps rather than traps; do the same without
   // signed overflow.
@@ -24,14 +23,15 @@ std::int32_t ClientToScreen(std::int32_t hWnd, POINTAPI& point) {
   return 1;
 }
 
-std::int32_t ReleaseCapture() {
-  Desktop::current().release_capture();
+std::int32_t ReleaseCapture(Desktop& desktop) {
+  desktop.release_capture();
   return 1;
 }
 
-std::int32_t SendMessageA(std::int32_t hWnd, std::int32_t message, std::int32_t wParam, const void* /*lParam*/) {
+std::int32_t SendMessageA(Desktop& desktop, std::int32_t hWnd, std::int32_t message, std::int32_t wParam,
+                          const void* /*lParam*/) {
   if (message != WM_NCLBUTTONDOWN || wParam != HTCAPTION) return 0;
-  if (Element* window = find_window(hWnd)) Desktop::current().run_move_loop(*window);
+  if (Element* window = desktop.find_window(hWnd)) desktop.run_move_loop(*window);
   return 0;
 }
 

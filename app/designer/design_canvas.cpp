@@ -72,7 +72,7 @@ std::optional<ResizeEdges> handle_at(const Rect& r, Point p) {
 }
 
 void DesignCanvas::attach() {
-  Desktop::current().set_design_hook(d_.form(), [this](Form&, const DesignInput& input) { take(input); });
+  d_.desktop().set_design_hook(d_.form(), [this](Form&, const DesignInput& input) { take(input); });
   show_selection();
 }
 
@@ -116,7 +116,7 @@ void DesignCanvas::take(const DesignInput& input) {
 
 bool DesignCanvas::drop(const std::string& class_name, Point screen) {
   if (paused_ || !d_.form().screen_rect().contains(screen)) return false;
-  Element* under = Desktop::current().element_at(screen);
+  Element* under = d_.desktop().element_at(screen);
   const std::string container = container_at(under && under->form() == &d_.form() ? under : nullptr, false);
   const Element& into = container.empty() ? static_cast<Element&>(d_.form()) : d_.object(container);
   const Point at = screen - into.screen_origin();
@@ -129,7 +129,7 @@ bool DesignCanvas::drop(const std::string& class_name, Point screen) {
   return true;
 }
 
-Point DesignCanvas::cursor_in_form() const { return Desktop::current().cursor() - d_.form().screen_origin(); }
+Point DesignCanvas::cursor_in_form() const { return d_.desktop().cursor() - d_.form().screen_origin(); }
 
 // With a tool picked the press starts placing its class. On a grab handle of
 // the lone selected control it starts resizing. Otherwise it selects the
@@ -139,7 +139,7 @@ Point DesignCanvas::cursor_in_form() const { return Desktop::current().cursor() 
 void DesignCanvas::press(const DesignInput& input) {
   drag_ = Drag::None;
   if (input.button_or_key != mouse_button::Left) return;
-  press_at_ = Desktop::current().cursor();
+  press_at_ = d_.desktop().cursor();
   if (auto tool = hooks_.take_tool()) {
     placing_ = *tool;
     placing_in_ = container_at(input.target, false);
@@ -198,7 +198,7 @@ std::string DesignCanvas::selection_container() const {
 // While a drag lasts the frames show where it would leave things; nothing
 // changes before the button is released.
 void DesignCanvas::follow() {
-  const Point by = Desktop::current().cursor() - press_at_;
+  const Point by = d_.desktop().cursor() - press_at_;
   std::vector<Rect> outline;
   if (drag_ == Drag::Place) {
     outline.push_back(dragged_rect());
@@ -225,7 +225,7 @@ void DesignCanvas::follow() {
 // control at its own size).
 void DesignCanvas::release(Element* under_cursor) {
   const Drag drag = std::exchange(drag_, Drag::None);
-  const Point by = Desktop::current().cursor() - press_at_;
+  const Point by = d_.desktop().cursor() - press_at_;
   if (drag == Drag::Place) {
     const Rect r = dragged_rect();
     const bool sized = r.width() >= kHandleSize && r.height() >= kHandleSize;

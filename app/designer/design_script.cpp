@@ -255,7 +255,7 @@ int design_command(const std::vector<std::string>& args, std::ostream& out, std:
   // takes it over, empty.
   std::optional<Application> screen;
   if (script_path.empty()) screen.emplace();
-  Designer designer;
+  Designer designer(screen ? &screen->desktop() : nullptr);
   if (std::filesystem::exists(form_path)) {
     if (auto opened = designer.open(form_path); !opened) {
       err << opened.error().to_string() << '\n';

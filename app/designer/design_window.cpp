@@ -25,7 +25,7 @@ class DesignSession {
   DesignSession(Designer& designer, std::ostream& err)
       : d_(designer),
         err_(err),
-        toolbox_(router_, {d_.form().screen_rect().right + kGap, d_.form().screen_rect().top},
+        toolbox_(d_.desktop(), router_, {d_.form().screen_rect().right + kGap, d_.form().screen_rect().top},
                  [this](const std::string& class_name, Point at) { return canvas_.drop(class_name, at); }),
         grid_(router_, d_, {toolbox_.form().screen_rect().right + kGap, d_.form().screen_rect().top},
               [this] { refresh(); }, [this](const std::string& message) { tell(message); }),
@@ -38,14 +38,14 @@ class DesignSession {
     router_.on_error = [this](const RuntimeError& error) {
       err_ << "okit: run-time error " << error.number() << ": " << error.what() << '\n';
     };
-    Desktop::current().set_application(&router_);
+    d_.desktop().set_application(&router_);
     auto timer = place_control(toolbox_.form(), toolbox_.form(), "Timer", "Watch", {0, 0});
     timer->put_property("Interval", Value(static_cast<std::int32_t>(kWatchMs)));
     router_.on(timer, "Timer", [this](std::span<Value>) { watch(); });
     for (Form* window : {&toolbox_.form(), &grid_.form()}) window->set_close_guard([this] { return may_close(); });
     refresh();
   }
-  ~DesignSession() { Desktop::current().set_application(&d_); }
+  ~DesignSession() { d_.desktop().set_application(&d_); }
 
   void close_all() {
     toolbox_.close();
@@ -119,7 +119,7 @@ class DesignSession {
 
   void close_everything() {
     close_all();
-    if (d_.form().alive()) Desktop::current().unload(d_.form());
+    if (d_.form().alive()) d_.desktop().unload(d_.form());
   }
 
   Designer& d_;

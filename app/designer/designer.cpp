@@ -15,14 +15,14 @@ bool is_valid_name(std::string_view name) {
                      [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
 }
 
-Designer::Designer() {
-  Desktop::current().reset();
-  Desktop::current().set_application(this);
+Designer::Designer(Desktop* shared)
+    : own_desktop_(shared ? nullptr : std::make_unique<Desktop>()), desktop_(shared ? *shared : *own_desktop_) {
+  desktop_.set_application(this);
 }
 
 Designer::~Designer() {
-  Desktop::current().reset();
-  Desktop::current().set_application(nullptr);
+  desktop_.unload_all();
+  desktop_.set_application(nullptr);
 }
 
 void Designer::start_new(const std::string& name, const std::string& path) {
@@ -38,10 +38,10 @@ void Designer::start_new(const std::string& name, const std::string& path) {
 Expected<bool> Designer::open(const std::string& path) {
   auto doc = read_form_file(path);
   if (!doc) return doc.error();
-  if (form_) Desktop::current().unload(*form_);
+  if (form_) desktop_.unload(*form_);
   form_.reset();
   loading_ = true;
-  auto loaded = load_form(*doc, path);
+  auto loaded = load_form(desktop_, *doc, path);
   loading_ = false;
   if (!loaded) return loaded.error();
   form_ = *loaded;
@@ -84,7 +84,7 @@ void Designer::load_document(const FormDocument& doc) {
   std::optional<LoadError> failure;
   if (form_) {
     if (auto reloaded = reload_form(*form_, doc, "<design>"); !reloaded) failure = reloaded.error();
-  } else if (auto loaded = load_form(doc, "<design>")) {
+  } else if (auto loaded = load_form(desktop_, doc, "<design>")) {
     form_ = *loaded;
   } else {
     failure = loaded.error();

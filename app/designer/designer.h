@@ -23,9 +23,11 @@ enum class Direction { Left, Right, Up, Down };
 
 class Designer : public ApplicationEvents {
  public:
-  // Takes over the desktop (fresh, and silent but for PropertyChanged) for as
-  // long as it lives.
-  Designer();
+  // Designs on `shared` (a window's message loop owns it), or on a desktop of
+  // its own when that is nullptr; either way it is the desktop's application
+  // (silent but for PropertyChanged) for as long as it lives, and unloads
+  // every form of the desktop when it goes.
+  explicit Designer(Desktop* shared = nullptr);
   ~Designer() override;
   Designer(const Designer&) = delete;
   Designer& operator=(const Designer&) = delete;
@@ -37,6 +39,7 @@ class Designer : public ApplicationEvents {
   Expected<bool> open(const std::string& path);
 
   Form& form() const { return *form_; }
+  Desktop& desktop() const { return desktop_; }
   const std::string& path() const { return path_; }
   // The form as its file would read now.
   std::string text() const;
@@ -127,6 +130,8 @@ class Designer : public ApplicationEvents {
   std::string free_name(const std::string& class_name) const;
   void check_new_name(const std::string& name) const;
 
+  std::unique_ptr<Desktop> own_desktop_;
+  Desktop& desktop_;
   std::shared_ptr<Form> form_;
   std::string path_;
   std::vector<std::string> selection_;

@@ -24,7 +24,7 @@ std::vector<std::string> names_of(const std::vector<PropertyRow>& rows) {
 PropertyWindow::PropertyWindow(EventRouter& router, Designer& designer, Point at, std::function<void()> changed,
                                std::function<void(const std::string&)> message)
     : router_(router), d_(designer), changed_(std::move(changed)), message_(std::move(message)) {
-  form_ = Desktop::current().create_form("Properties");
+  form_ = d_.desktop().create_form("Properties");
   form_->put_Caption("Properties");
   form_->place_twips(at.x * kTwipsPerPixel, at.y * kTwipsPerPixel, kWidth * kTwipsPerPixel,
                      (kTop + kMostRows * kRowHeight + 8) * kTwipsPerPixel);
@@ -102,8 +102,8 @@ void PropertyWindow::enter(const std::string& property, const std::string& text)
 // The row's choices as buttons in a window beside the grid; colours get a
 // swatch. Taking one enters it and closes the list.
 void PropertyWindow::open_list(const PropertyRow& row) {
-  if (auto open = list_.lock(); open && open->alive()) Desktop::current().unload(*open);
-  auto list = Desktop::current().create_form("Choices");
+  if (auto open = list_.lock(); open && open->alive()) d_.desktop().unload(*open);
+  auto list = d_.desktop().create_form("Choices");
   list->put_Caption(row.name);
   const Rect grid = form_->screen_rect();
   const int swatch = row.editor == Editor::Color ? kSwatchWidth + 4 : 0;
@@ -123,17 +123,17 @@ void PropertyWindow::open_list(const PropertyRow& row) {
     choice->put_property("Caption", Value(escape_mnemonic(row.choices[i])));
     router_.on(choice, "Click", [this, property = row.name, entry = row.choices[i], list = std::weak_ptr(list)](
                                     std::span<Value>) {
-      if (auto held = list.lock(); held && held->alive()) Desktop::current().unload(*held);
+      if (auto held = list.lock(); held && held->alive()) d_.desktop().unload(*held);
       enter(property, entry);
     });
   }
   list_ = list;
-  Desktop::current().activate(list.get());
+  d_.desktop().activate(list.get());
 }
 
 void PropertyWindow::close() {
-  if (auto open = list_.lock(); open && open->alive()) Desktop::current().unload(*open);
-  if (form_->alive()) Desktop::current().unload(*form_);
+  if (auto open = list_.lock(); open && open->alive()) d_.desktop().unload(*open);
+  if (form_->alive()) d_.desktop().unload(*form_);
 }
 
 }  // namespace okit

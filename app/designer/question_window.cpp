@@ -13,7 +13,9 @@ constexpr int kWidth = 320, kHeight = 112, kButtonWidth = 88, kButtonHeight = 24
 
 void ask(EventRouter& router, const Form& over, const std::string& title, const std::string& message,
          const std::vector<std::string>& answers, std::function<void(std::size_t)> on_answer) {
-  auto form = Desktop::current().create_form("Question");
+  Desktop* desktop = over.desktop();
+  if (!desktop) return;
+  auto form = desktop->create_form("Question");
   form->put_Caption(title);
   const Rect centre = over.screen_rect();
   form->place_twips((centre.left + (centre.width() - kWidth) / 2) * kTwipsPerPixel,
@@ -29,7 +31,7 @@ void ask(EventRouter& router, const Form& over, const std::string& title, const 
   auto answer = [form = std::weak_ptr<Form>(form), on_answer, answered](std::size_t index) {
     if (*answered) return;
     *answered = true;
-    if (auto held = form.lock(); held && held->alive()) Desktop::current().unload(*held);
+    if (auto held = form.lock(); held && held->alive()) held->desktop()->unload(*held);
     on_answer(index);
   };
   int left = kWidth - int(answers.size()) * (kButtonWidth + kGap) - kGap;
@@ -43,7 +45,7 @@ void ask(EventRouter& router, const Form& over, const std::string& title, const 
     answer(last);
     return false;  // answering has closed it already
   });
-  Desktop::current().activate(form.get());
+  desktop->activate(form.get());
 }
 
 }  // namespace okit

@@ -12,7 +12,7 @@
 
 namespace okit {
 
-// Opens the window centred on `over`. `on_answer` gets the index of the
+// Opens the window centred on `over`, on its desktop. `on_answer` gets the index of the
 // button pressed; closing the window answers with the last button (Cancel,
 // or OK when that is the only one).
 void ask(EventRouter& router, const Form& over, const std::string& title, const std::string& message,

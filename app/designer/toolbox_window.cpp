@@ -99,8 +99,8 @@ std::shared_ptr<Picture> icon(std::string_view class_name) {
 
 }  // namespace
 
-ToolboxWindow::ToolboxWindow(EventRouter& router, Point at, DropHandler on_drop) {
-  form_ = Desktop::current().create_form("Toolbox");
+ToolboxWindow::ToolboxWindow(Desktop& desktop, EventRouter& router, Point at, DropHandler on_drop) {
+  form_ = desktop.create_form("Toolbox");
   form_->put_Caption("Toolbox");
   form_->place_twips(at.x * kTwipsPerPixel, at.y * kTwipsPerPixel, (kToolWidth + 16) * kTwipsPerPixel,
                      (int(kTools.size()) * kToolHeight + 16) * kTwipsPerPixel);
@@ -112,8 +112,8 @@ ToolboxWindow::ToolboxWindow(EventRouter& router, Point at, DropHandler on_drop)
     router.on(button, "Click", [this, i](std::span<Value>) { pick(i); });
     // A tool dragged out of the toolbox is placed where it is let go; the
     // button raises no Click for a release outside it.
-    router.on(button, "MouseUp", [this, i, on_drop](std::span<Value>) {
-      const Point cursor = Desktop::current().cursor();
+    router.on(button, "MouseUp", [this, i, on_drop, &desktop](std::span<Value>) {
+      const Point cursor = desktop.cursor();
       if (!form_->screen_rect().contains(cursor) && on_drop(std::string(kTools[i].class_name), cursor)) take_pick();
     });
     buttons_.push_back(button);
@@ -138,7 +138,7 @@ std::optional<std::string> ToolboxWindow::take_pick() {
 }
 
 void ToolboxWindow::close() {
-  if (form_->alive()) Desktop::current().unload(*form_);
+  if (form_->alive()) form_->desktop()->unload(*form_);
 }
 
 }  // namespace okit

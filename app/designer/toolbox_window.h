@@ -21,7 +21,7 @@ class ToolboxWindow {
   using DropHandler = std::function<bool(const std::string& class_name, Point screen)>;
 
   // Opens the toolbox with its top-left corner at `at` (screen pixels).
-  ToolboxWindow(EventRouter& router, Point at, DropHandler on_drop);
+  ToolboxWindow(Desktop& desktop, EventRouter& router, Point at, DropHandler on_drop);
 
   Form& form() const { return *form_; }
   // The class of the marked tool, once: taking it clears the mark.

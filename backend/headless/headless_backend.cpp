@@ -2,7 +2,8 @@
 
 namespace okit {
 
-HeadlessBackend::HeadlessBackend(Desktop& desktop) : desktop_(desktop) {
+HeadlessBackend::HeadlessBackend(Desktop& desktop)
+    : desktop_(desktop), compositor_(desktop, kDesktopWidth, kDesktopHeight) {
   desktop_.set_move_loop([this](Element& window) { move_loop(window); });
 }
 

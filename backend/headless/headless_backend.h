@@ -2,12 +2,14 @@
 // The headless backend: a virtual desktop of 1280 x 800 pixels whose cursor,
 // buttons, keys and clock are driven by a script. Its move loop follows the
 // scripted mouse: while a window is being dragged, each cursor move moves the
-// window by the same delta, and the release ends the loop.
+// window by the same delta, and the release ends the loop. It owns the
+// compositor that draws the desktop's screen.
 
 #include <functional>
 #include <memory>
 
 #include "host/desktop.h"
+#include "host/paint/compositor.h"
 
 namespace okit {
 
@@ -27,10 +29,13 @@ class HeadlessBackend {
   void mouse_move(Point p);
   bool dragging() const { return !dragged_.expired(); }
 
+  Compositor& compositor() { return compositor_; }
+
  private:
   void move_loop(Element& window);
 
   Desktop& desktop_;
+  Compositor compositor_;
   std::function<bool()> pump_;
   std::weak_ptr<Dispatch> dragged_;
 };

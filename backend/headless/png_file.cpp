@@ -57,9 +57,9 @@ Expected<bool> write_png(const std::string& path, const FrameBuffer& frame, Rect
   return true;
 }
 
-Expected<bool> write_form_png(Form& form, const std::string& path, int scale) {
-  compositor().compose(form);
-  const FrameBuffer* frame = compositor().frame(form);
+Expected<bool> write_form_png(Compositor& compositor, Form& form, const std::string& path, int scale) {
+  compositor.compose(form);
+  const FrameBuffer* frame = compositor.frame(form);
   if (!frame) return LoadError{path, 0, "form " + form.name() + " has no area to render"};
   return write_png(path, *frame, frame->bounds(), scale);
 }

@@ -8,6 +8,7 @@
 
 #include "host/expected.h"
 #include "host/form.h"
+#include "host/paint/compositor.h"
 #include "host/paint/frame_buffer.h"
 
 namespace okit {
@@ -24,8 +25,8 @@ struct RgbPixels {
 // renames it, so a failed write leaves an older file intact.
 Expected<bool> write_png(const std::string& path, const FrameBuffer& frame, Rect area, int scale = 1);
 
-// Composes the form and writes its whole frame.
-Expected<bool> write_form_png(Form& form, const std::string& path, int scale = 1);
+// Composes the form with `compositor` and writes its whole frame.
+Expected<bool> write_form_png(Compositor& compositor, Form& form, const std::string& path, int scale = 1);
 
 Expected<RgbPixels> read_png(const std::string& path);
 

@@ -35,12 +35,12 @@ SdlVideo::~SdlVideo() {
 SdlBackend::SdlBackend(Desktop& desktop, int scale)
     : desktop_(desktop), windows_(scale), clock_offset_(desktop.now() - real_milliseconds()) {
   desktop_.set_move_loop([this](Element& window) { move_loop(window); });
-  install_clipboard(std::make_unique<SdlClipboard>());
+  desktop_.install_clipboard(std::make_unique<SdlClipboard>());
 }
 
 SdlBackend::~SdlBackend() {
   desktop_.set_move_loop(nullptr);
-  install_clipboard(nullptr);
+  desktop_.install_clipboard(nullptr);
 }
 
 void SdlBackend::run() {

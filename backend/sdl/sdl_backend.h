@@ -4,7 +4,7 @@
 // desktop's mouse, keyboard and activation messages, advances the desktop's
 // clock by the real time that passed, and shows what the forms repainted.
 // It also gives the desktop a move loop that drags real windows and the
-// process the system clipboard.
+// system clipboard.
 
 #include <SDL.h>
 

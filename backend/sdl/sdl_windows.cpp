@@ -144,8 +144,8 @@ void FormWindows::follow(FormWindow& shown, Form& form) {
 void FormWindows::present(FormWindow& shown, Form& form) {
   // The compositor repaints exactly the dirty region, so that is what changed.
   std::vector<Rect> changed = form.dirty_region().rects();
-  compositor().compose(form);
-  const FrameBuffer* frame = compositor().frame(form);
+  compositor_.compose(form);
+  const FrameBuffer* frame = compositor_.frame(form);
   if (!frame) return;
   if (shown.show_all) changed = {frame->bounds()};
   SDL_Surface* surface = SDL_GetWindowSurface(shown.window);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host/desktop.h"
+#include "host/paint/compositor.h"
 
 namespace okit {
 
@@ -50,6 +51,7 @@ class FormWindows {
   void follow(FormWindow& shown, Form& form);
   void present(FormWindow& shown, Form& form);
 
+  Compositor compositor_;  // frames only: each form is a window of its own
   int scale_;
   std::vector<FormWindow> windows_;
 };

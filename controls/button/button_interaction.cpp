@@ -115,7 +115,7 @@ void cmd_Opaline_Button::show_current_look(bool over) {
   Element* parent = Parent();
   if (!parent) return;
   const std::int32_t form_hwnd = parent->hwnd();
-  if (!mod_ActiveWindow::IsWindowActive(form_hwnd)) return;
+  if (!mod_ActiveWindow::IsWindowActive(*this, form_hwnd)) return;
   if (over && m_Button == 0)
     ShowLook(*h1, *h2, *h3, false);
   else if (over && m_Button > 0)

@@ -7,7 +7,6 @@
 
 #include "controls/button/cmd_Opaline_Button.h"
 #include "host/desktop.h"
-#include "host/layout_epoch.h"
 
 namespace okit {
 
@@ -113,8 +112,8 @@ bool cmd_Opaline_Button::look_shown(const Image& left, const Image& middle, cons
 }
 
 bool cmd_Opaline_Button::caption_in_place(bool pressed) {
-  const std::uint64_t epoch = LayoutEpoch::now();
-  if (caption_checked_.epoch == epoch && caption_checked_.pressed == pressed) return true;
+  const std::uint64_t epoch = layout_epoch();
+  if (epoch != 0 && caption_checked_.epoch == epoch && caption_checked_.pressed == pressed) return true;
   const Point place = caption_place(pressed);
   if (lbl_Caption->Left() != place.x || lbl_Caption->Top() != place.y) return false;
   caption_checked_ = {epoch, pressed};

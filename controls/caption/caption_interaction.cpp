@@ -53,7 +53,7 @@ void ctl_Opaline_Form::Timer1_Timer() {
   // whole tick.
   bool parent_active = false;
   try {
-    parent_active = mod_ActiveWindow::IsWindowActive(ParentHwnd());
+    parent_active = mod_ActiveWindow::IsWindowActive(*this, ParentHwnd());
   } catch (const RuntimeError&) {
   }
 
@@ -90,9 +90,9 @@ void ctl_Opaline_Form::cmd_click_Click() { RaiseEvent("CloseWindow"); }
 void ctl_Opaline_Form::cmd_move_MouseDown() {
   if (!get_DoMove()) return;
   if (move_form_as_boolean(get_MoveForm()))
-    mod_MoveWindows::DragWindow(ParentHwnd());
+    mod_MoveWindows::DragWindow(*this, ParentHwnd());
   else
-    mod_MoveWindows::DragWindow(hwnd());
+    mod_MoveWindows::DragWindow(*this, hwnd());
 }
 
 // The window handle of the form that holds the control. Every tick reads it,

@@ -86,7 +86,7 @@ void chk_Opaline_CheckBox::tmr_hover_Timer() {
     if (!form) return;
     const std::int32_t form_hwnd = form->hwnd();
     // While its form is not the active window the box does not follow the mouse.
-    if (mod_ActiveWindow::IsWindowActive(form_hwnd)) ShowStateImage(hover);
+    if (mod_ActiveWindow::IsWindowActive(*this, form_hwnd)) ShowStateImage(hover);
   } catch (const RuntimeError&) {
   }
 }

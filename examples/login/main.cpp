@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   okit::Application app;
   std::shared_ptr<okit::Form> form;
   try {
-    form = okit::Form::load(LOGIN_FORM_FILE);
+    form = app.load(LOGIN_FORM_FILE);
   } catch (const okit::FormFileError& error) {
     std::cerr << error.what() << '\n';
     return 2;

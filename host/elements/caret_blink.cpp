@@ -4,8 +4,8 @@
 
 namespace okit {
 
-CaretBlink::CaretBlink(std::function<void()> on_toggle)
-    : timer_(std::make_shared<Timer>("caret")), on_toggle_(std::move(on_toggle)) {
+CaretBlink::CaretBlink(const Element& field, std::function<void()> on_toggle)
+    : timer_(std::make_shared<Timer>("caret", &field)), on_toggle_(std::move(on_toggle)) {
   timer_->put_Enabled(false);
   timer_->put_Interval(kHalfPeriodMs);
   timer_->set_sink(this);

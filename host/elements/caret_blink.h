@@ -22,7 +22,9 @@ class CaretBlink : private EventSink {
   static constexpr std::int32_t kHalfPeriodMs = 530;
 
   // `on_toggle` runs on every change of visible(), to repaint the caret.
-  explicit CaretBlink(std::function<void()> on_toggle);
+  // The caret's timer is in no element tree: it runs on the desktop of
+  // `field`, the edit field whose caret it is.
+  CaretBlink(const Element& field, std::function<void()> on_toggle);
   ~CaretBlink() override;
   CaretBlink(const CaretBlink&) = delete;
   CaretBlink& operator=(const CaretBlink&) = delete;

@@ -1,6 +1,6 @@
 #pragma once
-// The clipboard edit fields cut to, copy to and paste from. There is one for
-// the process. Without a windowing system (scripts, tests, off-screen runs)
+// The clipboard edit fields cut to, copy to and paste from. Each desktop has
+// one. Without a windowing system (scripts, tests, off-screen runs)
 // it keeps the text inside the process; a backend with real windows installs
 // one that reaches the system clipboard, so the edit fields never know which
 // they talk to.
@@ -27,13 +27,5 @@ class InProcessClipboard final : public Clipboard {
  private:
   std::string text_;
 };
-
-// The process's clipboard: the in-process one unless a backend installed
-// another.
-Clipboard& clipboard();
-
-// Makes `replacement` the process's clipboard; nullptr goes back to a fresh
-// in-process one.
-void install_clipboard(std::unique_ptr<Clipboard> replacement);
 
 }  // namespace okit

@@ -2,7 +2,6 @@
 
 #include "host/elements/property_checks.h"
 #include "host/elements/standard_events.h"
-#include "host/layout_epoch.h"
 
 namespace okit {
 
@@ -15,7 +14,7 @@ void PictureBox::put_Align(std::int16_t v) {
 
 void PictureBox::put_ScaleMode(std::int16_t v) {
   scale_mode_ = scale_mode_from(v);
-  LayoutEpoch::advance();
+  layout_changed();
 }
 
 float PictureBox::ScaleWidth() const {

@@ -6,7 +6,7 @@
 
 namespace okit {
 
-TextBox::TextBox(std::string name) : Element(std::move(name)), blink_([this] { invalidate(); }) { take_window(); }
+TextBox::TextBox(std::string name) : Element(std::move(name)), blink_(*this, [this] { invalidate(); }) { take_window(); }
 
 void TextBox::put_Text(std::string v) {
   const EditBuffer before = buffer_;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "host/elements/char_positions.h"
+#include "host/desktop.h"
 #include "host/elements/clipboard.h"
 #include "host/elements/text_box.h"
 #include "host/elements/word_boundaries.h"
@@ -120,11 +121,12 @@ bool TextBox::type_character(std::int16_t key_ascii) {
 
 // ---- Clipboard -------------------------------------------------------------
 // A masked field never lets its text out: copy and cut do nothing there,
-// while pasting into it works.
+// while pasting into it works. The clipboard is the desktop's: a field on no
+// desktop copies nothing and pastes nothing.
 
 void TextBox::copy() const {
   if (!password_char_.empty() || !buffer_.has_selection()) return;
-  clipboard().set_text(buffer_.selected_text());
+  if (Desktop* on = desktop()) on->clipboard().set_text(buffer_.selected_text());
 }
 
 bool TextBox::cut() {
@@ -137,7 +139,9 @@ bool TextBox::cut() {
 // than MaxLength leaves room for.
 bool TextBox::paste() {
   if (locked_) return false;
-  std::string text = clipboard().text();
+  Desktop* on = desktop();
+  if (!on) return false;
+  std::string text = on->clipboard().text();
   text.erase(std::min(text.find_first_of("\r\n"), text.size()));
   if (max_length_ > 0) {
     const std::int32_t room = std::max(0, max_length_ - (buffer_.length() - buffer_.selection_length()));

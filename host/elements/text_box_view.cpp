@@ -18,7 +18,8 @@ constexpr int kTextInset = 1;
 
 bool TextBox::has_keyboard_focus() const {
   const Form* owner = form();
-  return alive() && owner && owner == Desktop::current().active_form() && owner->focused() == this;
+  const Desktop* on = owner ? owner->desktop() : nullptr;
+  return alive() && on && owner == on->active_form() && owner->focused() == this;
 }
 
 bool TextBox::shows_selection() const { return !hide_selection_ || has_keyboard_focus(); }

@@ -1,7 +1,8 @@
 #pragma once
 // Timer: raises `Timer` every Interval milliseconds while enabled. Enabling
 // it (or enabling it again after it was off) restarts its count; assigning
-// True to a running timer leaves the count alone.
+// True to a running timer leaves the count alone. A timer runs on the queue
+// of its desktop; one enabled while on no desktop starts when it joins one.
 
 #include <cstdint>
 
@@ -9,9 +10,13 @@
 
 namespace okit {
 
+class TimerQueue;
+
 class Timer : public Element {
  public:
-  explicit Timer(std::string name);
+  // `host`: for a timer in no element tree (an edit field's caret), the
+  // element whose desktop it runs on.
+  explicit Timer(std::string name, const Element* host = nullptr);
   ~Timer() override;
   const ClassInfo& class_info() const override;
   bool hit_testable() const override { return false; }
@@ -27,10 +32,17 @@ class Timer : public Element {
 
  protected:
   void on_destroy() override;
+  void on_joined(Desktop& desktop) override;
 
  private:
+  void start();
+  void stop();
   // An interval of 0 disables the timer as surely as Enabled = False.
   bool should_run() const { return enabled() && interval_ > 0 && alive(); }
+  const Element* host_;
+  // The queue the timer is running on, or nullptr while it is not running:
+  // a tick that re-enables a running timer asks only this.
+  TimerQueue* queue_ = nullptr;
   std::int32_t interval_ = 0;
   std::uint64_t creation_order_;
 };

@@ -13,18 +13,8 @@
 
 namespace okit {
 
-Compositor::Compositor() : screen_(kScreenWidth, kScreenHeight) {}
-
-Compositor& compositor() {
-  static Compositor instance;
-  return instance;
-}
-
-void Compositor::reset() {
-  frames_.clear();
-  layout_.clear();
-  screen_painted_ = false;
-}
+Compositor::Compositor(const Desktop& desktop, int screen_width, int screen_height)
+    : desktop_(&desktop), screen_(screen_width, screen_height) {}
 
 // A frame belongs to a form object, not to an address: a form closed and a
 // new one created in its place must not inherit its pixels.
@@ -80,7 +70,8 @@ ComposeStats Compositor::compose(Form& form) {
 
 std::vector<Compositor::Placement> Compositor::current_layout() const {
   std::vector<Placement> layout;
-  for (Form* form : Desktop::current().stacking_order())
+  if (!desktop_) return layout;
+  for (Form* form : desktop_->stacking_order())
     if (form->visible()) layout.push_back({form, form->paint_rect()});
   return layout;
 }
@@ -124,7 +115,7 @@ ComposeStats Compositor::compose_screen() {
 std::uint32_t Compositor::screen_pixel(Point p) {
   if (!screen_.bounds().contains(p))
     throw std::out_of_range("pixel (" + std::to_string(p.x) + ", " + std::to_string(p.y) + ") is off the " +
-                            std::to_string(kScreenWidth) + " x " + std::to_string(kScreenHeight) + " screen");
+                            std::to_string(screen_.width()) + " x " + std::to_string(screen_.height()) + " screen");
   compose_screen();
   return screen_.pixel(p.x, p.y);
 }

@@ -1,8 +1,10 @@
 #pragma once
 // Compositor: owns the pixels. Each form has a frame the size of its client
 // area, brought up to date by repainting only its dirty rectangles; the
-// screen is the desktop colour with every shown form on it, bottom first.
-// Composing something that has not changed paints nothing.
+// screen is the desktop colour with every shown form of one desktop on it,
+// bottom first. Composing something that has not changed paints nothing. A
+// backend owns the compositor of the desktop it presents, and decides the
+// size of the screen.
 
 #include <cstdint>
 #include <memory>
@@ -15,10 +17,8 @@
 
 namespace okit {
 
+class Desktop;
 class Form;
-
-inline constexpr int kScreenWidth = 1280;
-inline constexpr int kScreenHeight = 800;
 
 // What a composition repainted: pixels written and rectangles painted.
 struct ComposeStats {
@@ -28,7 +28,12 @@ struct ComposeStats {
 
 class Compositor {
  public:
-  Compositor();
+  // Composes the forms of `desktop` onto a screen of `screen_width` x
+  // `screen_height` pixels.
+  Compositor(const Desktop& desktop, int screen_width, int screen_height);
+  // Composes forms' frames only, with no screen (real windows, where each
+  // form is a window of its own; PNG files of one form).
+  Compositor() = default;
 
   // Brings the form's frame up to date. The first composition of a form, and
   // the first after its client size changed, paints the whole frame.
@@ -47,9 +52,6 @@ class Compositor {
   // Composes the screen and reads one pixel of it (0x00RRGGBB). Throws
   // std::out_of_range for a point off the screen.
   std::uint32_t screen_pixel(Point p);
-
-  // Forgets every frame, as when the desktop starts afresh.
-  void reset();
 
  private:
   struct FormFrame {
@@ -73,13 +75,11 @@ class Compositor {
 
   // Held by pointer so that a frame handed out stays where it is while
   // frames of other forms come and go.
+  const Desktop* desktop_ = nullptr;
   std::vector<std::unique_ptr<FormFrame>> frames_;
   FrameBuffer screen_;
   std::vector<Placement> layout_;
   bool screen_painted_ = false;
 };
-
-// The process's compositor; the desktop resets it with everything else.
-Compositor& compositor();
 
 }  // namespace okit
