@@ -4,7 +4,7 @@
 #include <iterator>
 #include <optional>
 
-#include "library/bmp_encoder.h"
+#include "host/bmp_encoder.h"
 
 namespace okit {
 namespace {

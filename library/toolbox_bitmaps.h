@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "library/bmp_encoder.h"
+#include "host/bmp_encoder.h"
 
 namespace okit {
 

@@ -9,7 +9,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "library/bmp_encoder.h"
+#include "host/bmp_encoder.h"
 #include "library/class_registry.h"
 #include "library/entry_points.h"
 #include "library/interface_resources.h"

@@ -1,4 +1,4 @@
-#include "library/bmp_encoder.h"
+#include "host/bmp_encoder.h"
 
 #include <stdexcept>
 #include <string>

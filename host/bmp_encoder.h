@@ -1,7 +1,7 @@
 #pragma once
-// A minimal writer of uncompressed 24-bit BMP files, enough to publish the
-// toolbox bitmaps in the form designers and image editors read. Reading BMP
-// files is the host's business, not the library's.
+// A minimal writer of uncompressed 24-bit BMP files, enough for the host's
+// bitmaps and for the library to publish its toolbox bitmaps in the form
+// designers and image editors read; host/bmp.h reads them.
 
 #include <cstdint>
 #include <vector>
