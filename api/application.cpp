@@ -2,12 +2,14 @@
 
 #include <iostream>
 
+#include "api/install_controls.h"
 #include "backend/headless/png_file.h"
 #include "backend/sdl/sdl_backend.h"
 
 namespace okit {
 
 Application::Application() {
+  install_controls(Desktop::current());
   Desktop::current().reset();
   Desktop::current().set_application(this);
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "api/application.h"
+#include "api/install_controls.h"
 #include "app/designer/design_script.h"
 #include "app/form_check.h"
 #include "app/header_command.h"
@@ -138,6 +139,7 @@ Command find_command(const std::string& name) {
 }  // namespace
 
 int run_command_line(const std::vector<std::string>& all_args, std::ostream& out, std::ostream& err) {
+  install_controls(Desktop::current());
   if (all_args.size() == 1 && all_args[0] == "--version") {
     print_version(out);
     return 0;

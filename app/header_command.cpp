@@ -67,7 +67,7 @@ std::string reserved_message(std::string_view what, std::string_view name) {
 struct Member {
   std::string control;  // the control's name in the form file
   std::string name;     // the member's name in C++
-  std::string type;     // "::okit::cmd_Opaline_Button"
+  std::string type;     // "::okit::Label": the control's class, qualified
   int line = 0;         // the control's Begin line
 };
 

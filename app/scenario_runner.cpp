@@ -4,12 +4,14 @@
 #include <iostream>
 #include <sstream>
 
+#include "api/install_controls.h"
 #include "host/user_control.h"
 
 namespace okit {
 
 ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& err, std::string base_dir)
     : out_(out), err_(err), base_dir_(std::move(base_dir)), backend_(Desktop::current()) {
+  install_controls(Desktop::current());
   Desktop::current().reset();
   Desktop::current().set_application(this);
   backend_.set_pump([this] { return pump_next(); });

@@ -3,6 +3,7 @@
 // check or render it must not print what its controls do, and must leave
 // nothing behind.
 
+#include "api/install_controls.h"
 #include "host/desktop.h"
 
 namespace okit {
@@ -10,6 +11,7 @@ namespace okit {
 class QuietDesktop : public ApplicationEvents {
  public:
   QuietDesktop() {
+    install_controls(Desktop::current());
     Desktop::current().reset();
     Desktop::current().set_application(this);
   }

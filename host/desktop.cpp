@@ -15,6 +15,11 @@ Desktop& Desktop::current() {
   return desktop;
 }
 
+ClassCatalog& Desktop::class_catalog() const {
+  if (!catalog_) throw RuntimeError(err::CantCreateObject);
+  return *catalog_;
+}
+
 void Desktop::reset() {
   const auto forms = forms_;
   for (const auto& form : forms) unload(*form);

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/description.h"
 #include "host/dispatch.h"
 #include "host/geometry.h"
 #include "host/scale.h"
@@ -158,6 +159,13 @@ class Element : public Dispatch {
   virtual char access_key() const { return 0; }
   // Called when the element's access key is pressed.
   virtual void activate_access_key() {}
+
+  // ---- Description ---------------------------------------------------------
+  // What the element is to someone who cannot see it. The default names an
+  // `element` by its caption as shown (or its name) with the states the host
+  // knows (focused, disabled, hidden) and its access key; element kinds and
+  // controls start from it and say what they are.
+  virtual Description describe();
 
   // ---- Events ------------------------------------------------------------
   void set_sink(EventSink* sink) { sink_ = sink; }

@@ -12,14 +12,13 @@
 #include "host/paint/colors.h"
 #include "host/property_bag.h"
 #include "host/user_control.h"
-#include "library/class_registry.h"
+#include "host/place_control.h"
 
 namespace okit {
 
 namespace {
 
 constexpr std::string_view kHostLibrary = "Host";
-constexpr std::string_view kControlLibrary = "OpalineKit";
 
 // The keys the host keeps for every control; the rest belong to the control.
 constexpr std::string_view kHostKeys[] = {"Height", "Left", "TabIndex", "Top", "Width", "_ExtentX", "_ExtentY"};
@@ -175,20 +174,16 @@ std::string describe(const RuntimeError& error) {
   return "error " + std::to_string(error.number()) + " " + error.what();
 }
 
-void build_control(const FormBlock& block, Element& container, std::vector<UnreadKey>* unread_keys) {
-  auto control = create_control(block.library, block.class_name);
-  control->set_name(block.name);
-  control->set_role(ElementRole::Control);
-  container.add_child(control);
-  control->put_TabIndex(static_cast<std::int16_t>(key_or(block, "TabIndex", 0)));
-  control->place_twips(key_or(block, "Left", 0), key_or(block, "Top", 0), key_or(block, "Width", control->width_twips()),
-                       key_or(block, "Height", control->height_twips()));
-
-  // A host element takes its saved settings before it reports events, as a
-  // designer-made element does; a control reads its own and may report.
-  auto* surface = dynamic_cast<UserControl*>(control.get());
-  if (surface) {
-    control->set_sink(&Desktop::current());
+// A control reads its own keys from a property bag (and may ignore some); a
+// host element takes each key as a property put.
+ControlSettings saved_settings(const FormBlock& block, std::vector<UnreadKey>* unread_keys) {
+  return [&block, unread_keys](Element& control) {
+    auto* surface = dynamic_cast<UserControl*>(&control);
+    if (!surface) {
+      for (const auto& p : block.properties)
+        if (!is_host_key(p.key)) control.put_property(p.key, p.value);
+      return;
+    }
     std::vector<PropertyBag::Entry> entries;
     for (const auto& p : block.properties)
       if (!is_host_key(p.key)) entries.push_back({p.key, p.value});
@@ -205,14 +200,17 @@ void build_control(const FormBlock& block, Element& container, std::vector<Unrea
         const FormProperty* p = block.find(key);
         unread_keys->push_back({p ? p->line : block.line, block.name, key});
       }
-  } else {
-    for (const auto& p : block.properties)
-      if (!is_host_key(p.key)) control->put_property(p.key, p.value);
-    control->set_sink(&Desktop::current());
-  }
+  };
+}
+
+void build_control(const FormBlock& block, Element& container, std::vector<UnreadKey>* unread_keys) {
+  auto control = create_control(block.library, block.class_name);
+  const ControlPlacement placement{block.name, static_cast<std::int16_t>(key_or(block, "TabIndex", 0)),
+                                   key_or(block, "Left", 0), key_or(block, "Top", 0),
+                                   key_or(block, "Width", control->width_twips()),
+                                   key_or(block, "Height", control->height_twips())};
+  control = settle_control(std::move(control), container, placement, saved_settings(block, unread_keys));
   if (!control->alive()) return;
-  control->notify_resized();
-  if (surface && surface->alive()) surface->show();
   for (const auto& child : block.children) build_control(child, *control, unread_keys);
 }
 
@@ -221,12 +219,16 @@ void build_control(const FormBlock& block, Element& container, std::vector<Unrea
 std::shared_ptr<Element> create_control(std::string_view library, std::string_view class_name) {
   if (equals_ignore_case(library, kHostLibrary))
     if (auto element = create_host_element(class_name, std::string(class_name))) return element;
-  if (equals_ignore_case(library, kControlLibrary)) return class_registry().create(class_name);
+  ClassCatalog& catalog = Desktop::current().class_catalog();
+  if (equals_ignore_case(library, catalog.library_name())) return catalog.create(class_name);
   throw RuntimeError(err::CantCreateObject);
 }
 
 std::string_view library_of(const Element& control) {
-  return dynamic_cast<const UserControl*>(&control) ? kControlLibrary : kHostLibrary;
+  const Desktop& desktop = Desktop::current();
+  if (desktop.has_class_catalog() && desktop.class_catalog().find_class_info(control.class_info().name))
+    return desktop.class_catalog().library_name();
+  return kHostLibrary;
 }
 
 namespace {

@@ -2,13 +2,14 @@
 // control with the host's keys in alphabetical order, its extent, and the keys
 // its WriteProperties writes, containers followed by the controls they hold.
 
+#include <algorithm>
 #include <cmath>
 
 #include "host/elements/element_kinds.h"
 #include "host/form_loader.h"
 #include "host/property_bag.h"
 #include "host/user_control.h"
-#include "library/type_library.h"
+#include "host/desktop.h"
 
 namespace okit {
 
@@ -81,13 +82,14 @@ FormDocument describe_form(Form& form) {
   key("ClientLeft", twips_value(form.left_twips()));
   key("ClientTop", twips_value(form.top_twips()));
   key("ClientWidth", twips_value(form.width_twips()));
-  bool uses_library = false;
   for (const auto& child : form.children()) {
     if (child->role() != ElementRole::Control) continue;
     top.children.push_back(describe_control(*child));
   }
-  for (Element* control : form.controls()) uses_library = uses_library || dynamic_cast<UserControl*>(control);
-  if (uses_library) doc.object_lines.push_back("Object = \"" + type_library_reference() + "\"; \"OpalineKit\"");
+  // The library's type information is named once any control comes from it.
+  const auto from_library = [](const Element* control) { return library_of(*control) != "Host"; };
+  if (std::ranges::any_of(form.controls(), from_library))
+    doc.object_lines.push_back(Desktop::current().class_catalog().form_file_object_line());
   return doc;
 }
 

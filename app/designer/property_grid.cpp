@@ -6,7 +6,6 @@
 
 #include "host/paint/colors.h"
 #include "host/runtime_error.h"
-#include "library/type_library.h"
 
 namespace okit {
 
@@ -37,19 +36,14 @@ Editor editor_for(PropType type) {
   }
 }
 
-struct NamedValue {
-  std::int32_t value;
-  std::string_view name;
-};
-
 // The host's 16-bit properties that take only a few values get a list as
 // the library's enumeration does, with names of their own.
-constexpr NamedValue kAlignment[] = {{0, "Left"}, {1, "Right"}, {2, "Centre"}};
-constexpr NamedValue kBackStyle[] = {{0, "Transparent"}, {1, "Opaque"}};
-constexpr NamedValue kAppearance[] = {{0, "Flat"}, {1, "3D"}};
-constexpr NamedValue kBoxBorder[] = {{0, "None"}, {1, "Single"}};
-constexpr NamedValue kFormBorder[] = {{0, "None"},   {1, "Fixed"},       {2, "Sizable"},
-                                      {3, "Dialog"}, {4, "Tool window"}, {5, "Sizable tool window"}};
+constexpr NamedValue kAlignment[] = {{"Left", 0}, {"Right", 1}, {"Centre", 2}};
+constexpr NamedValue kBackStyle[] = {{"Transparent", 0}, {"Opaque", 1}};
+constexpr NamedValue kAppearance[] = {{"Flat", 0}, {"3D", 1}};
+constexpr NamedValue kBoxBorder[] = {{"None", 0}, {"Single", 1}};
+constexpr NamedValue kFormBorder[] = {{"None", 0},   {"Fixed", 1},       {"Sizable", 2},
+                                      {"Dialog", 3}, {"Tool window", 4}, {"Sizable tool window", 5}};
 
 struct HostEnumeration {
   std::string_view class_name, property;
@@ -62,16 +56,14 @@ constexpr HostEnumeration kHostEnumerations[] = {
 };
 
 std::vector<NamedValue> named_values(const Element& object, const PropertyInfo& info) {
-  std::vector<NamedValue> named;
-  if (info.type == PropType::Enum)  // the library's one enumeration, m_Pressed
-    for (const auto& v : pressed_enum().values) named.push_back({v.value, v.name});
+  std::vector<NamedValue> named(info.named_values.begin(), info.named_values.end());
   for (const auto& e : kHostEnumerations)
     if (e.class_name == object.class_info().name && equals_ignore_case(e.property, info.name))
       named.assign(e.values.begin(), e.values.end());
   return named;
 }
 
-// "1 - chk_Checked": a list entry names its number and its name.
+// "1 - Right": a list entry names its number and its name.
 std::string describe_choice(std::int32_t value, const std::vector<std::string>& choices) {
   const std::string prefix = std::to_string(value) + " - ";
   for (const auto& choice : choices)
@@ -132,8 +124,8 @@ Value read_color(std::string_view entered) {
   cannot_read(entered, "a colour");
 }
 
-// A number, or the name of one of the row's choices ("chk_Checked", or the
-// whole entry "1 - chk_Checked" as the list offers it).
+// A number, or the name of one of the row's choices ("Right", or the whole
+// entry "1 - Right" as the list offers it).
 Value read_choice(const PropertyRow& row, std::string_view entered) {
   std::string_view text = trim(entered);
   if (const auto dash = text.find(" - "); dash != std::string_view::npos) text = text.substr(0, dash);

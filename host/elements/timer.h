@@ -14,6 +14,7 @@ class Timer : public Element {
   explicit Timer(std::string name);
   ~Timer() override;
   const ClassInfo& class_info() const override;
+  Description describe() override;
   bool hit_testable() const override { return false; }
 
   std::int32_t Interval() const { return interval_; }
