@@ -90,8 +90,7 @@ std::optional<std::string> lost_in_conversion(const Value& value, PropType type)
 // The type a key of the form (no probe) or of a control is converted to.
 std::optional<PropType> declared_type(const Element* probe, const std::string& key) {
   if (!probe) {
-    if (equals_ignore_case(key, "BorderStyle")) return PropType::Integer;
-    if (equals_ignore_case(key, "BackColor")) return PropType::Color;
+    if (const PropertyInfo* property = Form::saved_property(key)) return property->type;
     return std::nullopt;
   }
   if (equals_ignore_case(key, "TabIndex")) return PropType::Integer;

@@ -33,7 +33,9 @@ const ClassInfo& element_class_info() {
   return info;
 }
 
-const ClassInfo& Form::class_info() const {
+namespace {
+
+const ClassInfo& form_class_info() {
   static const ClassInfo info{
       "Form",
       "Host",
@@ -49,6 +51,24 @@ const ClassInfo& Form::class_info() const {
       &element_class_info(),
   };
   return info;
+}
+
+}  // namespace
+
+const ClassInfo& Form::class_info() const { return form_class_info(); }
+
+// The form's own table only: the properties every element shares (Name,
+// Left, ...) are no keys of a form's block.
+const PropertyInfo* Form::saved_property(std::string_view key) {
+  for (const PropertyInfo& info : form_class_info().properties)
+    if (equals_ignore_case(info.name, key) && !info.read_only() && info.persisted) return &info;
+  return nullptr;
+}
+
+bool Form::is_client_rect_key(std::string_view key) {
+  for (std::string_view rect_key : {"ClientLeft", "ClientTop", "ClientWidth", "ClientHeight"})
+    if (equals_ignore_case(rect_key, key)) return true;
+  return false;
 }
 
 }  // namespace okit

@@ -9,7 +9,6 @@
 
 #include "host/desktop.h"
 #include "host/elements/element_kinds.h"
-#include "host/paint/colors.h"
 #include "host/property_bag.h"
 #include "host/user_control.h"
 #include "host/place_control.h"
@@ -43,14 +42,12 @@ std::optional<double> number_of(const Value& v) {
 
 std::optional<LoadError> check_block(const FormBlock& block, const std::string& file, int depth);
 
-// The loader stores these keys in 16 or 32 bits rather than as twips; a
-// value that does not fit is refused here instead of wrapping when built.
-std::optional<LoadError> check_fits_stored_type(const FormProperty& p, const std::string& file) {
-  const bool integer = equals_ignore_case(p.key, "TabIndex") || equals_ignore_case(p.key, "BorderStyle");
-  const bool colour = equals_ignore_case(p.key, "BackColor");
-  if (!integer && !colour) return std::nullopt;
+// Some keys are stored in 16 or 32 bits rather than as twips; a value that
+// does not fit its declared type is refused here instead of wrapping when
+// built.
+std::optional<LoadError> check_fits(const FormProperty& p, PropType type, const std::string& file) {
   try {
-    coerce(p.value, integer ? PropType::Integer : PropType::Long);
+    coerce(p.value, type);
   } catch (const RuntimeError&) {
     return error_at(file, p.line, "value of " + p.key + " is out of range");
   }
@@ -61,7 +58,8 @@ std::optional<LoadError> check_host_key(const FormProperty& p, const std::string
   const auto n = number_of(p.value);
   if (!n) return error_at(file, p.line, "value of " + p.key + " is not a number");
   if (std::abs(*n) > 2147483647.0) return error_at(file, p.line, "value of " + p.key + " is out of range");
-  if (auto problem = check_fits_stored_type(p, file)) return problem;
+  if (equals_ignore_case(p.key, "TabIndex"))
+    if (auto problem = check_fits(p, PropType::Integer, file)) return problem;
   if ((equals_ignore_case(p.key, "Width") || equals_ignore_case(p.key, "Height")) && *n < 0)
     return error_at(file, p.line, p.key + " must not be negative");
   return std::nullopt;
@@ -112,21 +110,19 @@ std::optional<LoadError> check_form_geometry(const FormProperty& p, const std::s
   return std::nullopt;
 }
 
-constexpr std::string_view kFormKeys[] = {"Caption", "ClientWidth", "ClientHeight", "ClientLeft",
-                                          "ClientTop", "BorderStyle", "BackColor"};
-
 std::optional<LoadError> check_block(const FormBlock& block, const std::string& file, int depth) {
   if (depth > 0) return check_control(block, file, depth);
   if (!equals_ignore_case(block.library, kHostLibrary) || !equals_ignore_case(block.class_name, "Form"))
     return error_at(file, block.line, "expected 'Begin Host.Form NAME', found " + block.library + "." + block.class_name);
   for (const auto& p : block.properties) {
-    bool known = false;
-    for (auto k : kFormKeys) known = known || equals_ignore_case(k, p.key);
-    if (!known) return error_at(file, p.line, "unknown property " + p.key + " of Form");
-    const bool text = equals_ignore_case(p.key, "Caption");
+    const PropertyInfo* property = Form::saved_property(p.key);
+    if (!property && !Form::is_client_rect_key(p.key))
+      return error_at(file, p.line, "unknown property " + p.key + " of Form");
+    const bool text = property && property->type == PropType::String;
     if (!text && !number_of(p.value)) return error_at(file, p.line, "value of " + p.key + " is not a number");
     if (auto problem = check_form_geometry(p, file)) return problem;
-    if (auto problem = check_fits_stored_type(p, file)) return problem;
+    if (property && !text)
+      if (auto problem = check_fits(p, property->type, file)) return problem;
   }
   for (const auto& child : block.children)
     if (auto problem = check_block(child, file, depth + 1)) return problem;
@@ -248,10 +244,11 @@ std::optional<LoadError> fill_form(Form& form, const FormBlock& top, const std::
   try {
     const FormProperty* caption = top.find("Caption");
     form.put_Caption(caption ? caption->value.to_string() : top.name);
-    form.put_BorderStyle(static_cast<std::int16_t>(key_or(top, "BorderStyle", 2)));
-    form.put_BackColor(static_cast<std::int32_t>(key_or(top, "BackColor", system_ole_color(SystemColor::ButtonFace))));
-    form.place_twips(key_or(top, "ClientLeft", 0), key_or(top, "ClientTop", 0), key_or(top, "ClientWidth", 4800),
-                     key_or(top, "ClientHeight", 3600));
+    form.put_BorderStyle(static_cast<std::int16_t>(key_or(top, "BorderStyle", Form::kDefaultBorderStyle)));
+    form.put_BackColor(static_cast<std::int32_t>(key_or(top, "BackColor", Form::kDefaultBackColor)));
+    form.place_twips(key_or(top, "ClientLeft", 0), key_or(top, "ClientTop", 0),
+                     key_or(top, "ClientWidth", Form::kDefaultClientWidth),
+                     key_or(top, "ClientHeight", Form::kDefaultClientHeight));
     for (const auto& child : top.children) build_control(child, form, unread_keys);
   } catch (const BuildFailure& failure) {
     return error_at(file, failure.line, failure.message);

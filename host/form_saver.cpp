@@ -75,8 +75,8 @@ FormDocument describe_form(Form& form) {
   top.class_name = "Form";
   top.name = form.name();
   auto key = [&](std::string_view k, Value v) { top.properties.push_back({std::string(k), std::move(v), 0}); };
-  if (form.back_color() != static_cast<std::int32_t>(0x8000000F)) key("BackColor", form.back_color());
-  if (form.border_style() != 2) key("BorderStyle", form.border_style());
+  if (form.back_color() != Form::kDefaultBackColor) key("BackColor", form.back_color());
+  if (form.border_style() != Form::kDefaultBorderStyle) key("BorderStyle", form.border_style());
   key("Caption", form.caption());
   key("ClientHeight", twips_value(form.height_twips()));
   key("ClientLeft", twips_value(form.left_twips()));
