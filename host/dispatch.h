@@ -43,6 +43,12 @@ inline PropertyInfo runtime_only(PropertyInfo info) {
   return info;
 }
 
+// A property that takes only a few values, each with a name a designer lists.
+inline PropertyInfo with_named_values(PropertyInfo info, std::span<const NamedValue> values) {
+  info.named_values = values;
+  return info;
+}
+
 struct EventInfo {
   std::string_view name;
   std::int32_t dispid = 0;

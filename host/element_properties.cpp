@@ -35,6 +35,9 @@ const ClassInfo& element_class_info() {
 
 namespace {
 
+constexpr NamedValue kFormBorderStyles[] = {{"None", 0},   {"Fixed", 1},       {"Sizable", 2},
+                                           {"Dialog", 3}, {"Tool window", 4}, {"Sizable tool window", 5}};
+
 const ClassInfo& form_class_info() {
   static const ClassInfo info{
       "Form",
@@ -44,7 +47,9 @@ const ClassInfo& form_class_info() {
           prop<&Form::get_hwnd>("hwnd", -515, PropType::Long),
           prop<&Form::ClientWidth>("ClientWidth", 1, PropType::Single),
           prop<&Form::ClientHeight>("ClientHeight", 2, PropType::Single),
-          prop<&Form::border_style, &Form::put_BorderStyle>("BorderStyle", -504, PropType::Integer),
+          with_named_values(
+              prop<&Form::border_style, &Form::put_BorderStyle>("BorderStyle", -504, PropType::Integer),
+              kFormBorderStyles),
           prop<&Form::back_color, &Form::put_BackColor>("BackColor", -501, PropType::Color),
       },
       {},

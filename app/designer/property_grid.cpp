@@ -36,33 +36,6 @@ Editor editor_for(PropType type) {
   }
 }
 
-// The host's 16-bit properties that take only a few values get a list as
-// the library's enumeration does, with names of their own.
-constexpr NamedValue kAlignment[] = {{"Left", 0}, {"Right", 1}, {"Centre", 2}};
-constexpr NamedValue kBackStyle[] = {{"Transparent", 0}, {"Opaque", 1}};
-constexpr NamedValue kAppearance[] = {{"Flat", 0}, {"3D", 1}};
-constexpr NamedValue kBoxBorder[] = {{"None", 0}, {"Single", 1}};
-constexpr NamedValue kFormBorder[] = {{"None", 0},   {"Fixed", 1},       {"Sizable", 2},
-                                      {"Dialog", 3}, {"Tool window", 4}, {"Sizable tool window", 5}};
-
-struct HostEnumeration {
-  std::string_view class_name, property;
-  std::span<const NamedValue> values;
-};
-
-constexpr HostEnumeration kHostEnumerations[] = {
-    {"Label", "Alignment", kAlignment},      {"Label", "BackStyle", kBackStyle}, {"TextBox", "Appearance", kAppearance},
-    {"TextBox", "BorderStyle", kBoxBorder}, {"Form", "BorderStyle", kFormBorder},
-};
-
-std::vector<NamedValue> named_values(const Element& object, const PropertyInfo& info) {
-  std::vector<NamedValue> named(info.named_values.begin(), info.named_values.end());
-  for (const auto& e : kHostEnumerations)
-    if (e.class_name == object.class_info().name && equals_ignore_case(e.property, info.name))
-      named.assign(e.values.begin(), e.values.end());
-  return named;
-}
-
 // "1 - Right": a list entry names its number and its name.
 std::string describe_choice(std::int32_t value, const std::vector<std::string>& choices) {
   const std::string prefix = std::to_string(value) + " - ";
@@ -71,7 +44,7 @@ std::string describe_choice(std::int32_t value, const std::vector<std::string>& 
   return std::to_string(value);
 }
 
-std::vector<std::string> choices_for(Editor editor, const std::vector<NamedValue>& named) {
+std::vector<std::string> choices_for(Editor editor, std::span<const NamedValue> named) {
   std::vector<std::string> choices;
   if (editor == Editor::Boolean) choices = {"True", "False"};
   if (editor == Editor::Choice)
@@ -92,9 +65,8 @@ std::string show(const Value& value, const PropertyRow& row) {
 }
 
 PropertyRow make_row(Element& object, const PropertyInfo& info) {
-  const auto named = named_values(object, info);
-  const Editor editor = named.empty() ? editor_for(info.type) : Editor::Choice;
-  PropertyRow row{std::string(info.name), info.type, editor, "", choices_for(editor, named)};
+  const Editor editor = info.named_values.empty() ? editor_for(info.type) : Editor::Choice;
+  PropertyRow row{std::string(info.name), info.type, editor, "", choices_for(editor, info.named_values)};
   row.shown = show(info.get(object), row);
   return row;
 }
