@@ -211,6 +211,10 @@ class Element : public Dispatch {
 // Visible, Enabled, TabIndex, Tag, hWnd); element tables fall back to it.
 const ClassInfo& element_class_info();
 
+// An action that raises Click on `target` as a user's click does, so the
+// handlers a click runs run; it does nothing once the target is gone.
+DescribedAction click_action(Element& target, std::string name, std::string effect);
+
 // Depth-first walk of a subtree (the root first).
 template <typename F>
 void for_each_element(Element& root, F&& visit) {

@@ -44,4 +44,12 @@ Description Element::describe() {
   return d;
 }
 
+DescribedAction click_action(Element& target, std::string name, std::string effect) {
+  std::weak_ptr<Dispatch> weak = target.weak_from_this();
+  return {std::move(name), std::move(effect), [weak] {
+            const auto held = weak.lock();
+            if (auto* element = static_cast<Element*>(held.get()); element && element->alive()) element->raise("Click");
+          }};
+}
+
 }  // namespace okit

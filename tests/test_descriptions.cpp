@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/silent_application.h"
+#include "controls/button/cmd_Opaline_Button.h"
 #include "controls/checkbox/chk_Opaline_CheckBox.h"
 #include "host/desktop.h"
 #include "host/form.h"
@@ -100,6 +101,22 @@ TEST_F(Descriptions, SelectingATabThroughItsActionDoesWhatAClickDoes) {
   const DescribedAction kept = *tabs->describe().children[0].find_action("select");
   Desktop::current().unload(*form);
   kept.perform();
+}
+
+TEST_F(Descriptions, ButtonAndCheckBoxActionsDoWhatTheKeyboardDoes) {
+  const auto form = gallery();
+  auto& ok = form->control<cmd_Opaline_Button>("OkButton");
+  int clicks = 0;
+  ok.on_Click([&] { ++clicks; });
+  const Description button = ok.describe();
+  button.find_action("press")->perform();
+  EXPECT_EQ(clicks, 1);
+
+  auto& box = form->control<chk_Opaline_CheckBox>("ItalicCheck");
+  ASSERT_EQ(box.get_Value(), chk_None);
+  const Description check = box.describe();
+  check.find_action("toggle")->perform();
+  EXPECT_EQ(box.get_Value(), chk_Checked);
 }
 
 TEST_F(Descriptions, ControlsInsideADisabledFrameAreDisabledThoughTheirOwnEnabledHolds) {

@@ -27,6 +27,8 @@ Description chk_Opaline_CheckBox::describe() {
   d.value_is_text = false;
   d.states.checked = m_Value == chk_Checked;
   d.states.mixed = m_Value == chk_Inactive;
+  // Toggled as the keyboard toggles it, through its hidden push button.
+  d.actions.push_back(click_action(*cmd_HotKey, "toggle", "Advances the value, as Space or Enter does."));
   return d;
 }
 

@@ -20,11 +20,7 @@ Description describe_tab(Image& tab_image, const Label& caption, const Image& on
   tab.role = "tab";
   tab.name = strip_mnemonic(caption.Caption());
   tab.states.selected = same_picture(tab_image, on_picture);
-  std::weak_ptr<Dispatch> weak = tab_image.weak_from_this();
-  tab.actions.push_back({"select", "Shows this tab in front of the other.", [weak] {
-                           auto held = weak.lock();
-                           if (auto* image = static_cast<Image*>(held.get()); image && image->alive()) image->raise("Click");
-                         }});
+  tab.actions.push_back(click_action(tab_image, "select", "Shows this tab in front of the other."));
   return tab;
 }
 

@@ -26,11 +26,7 @@ Description PictureBox::describe() { return with_role(Element::describe(), "pict
 
 Description CommandButton::describe() {
   Description d = with_role(Element::describe(), "button");
-  std::weak_ptr<Dispatch> self = weak_from_this();
-  d.actions.push_back({"press", "Clicks the button.", [self] {
-                         if (auto button = self.lock(); button && static_cast<Element&>(*button).alive())
-                           static_cast<Element&>(*button).raise("Click");
-                       }});
+  d.actions.push_back(click_action(*this, "press", "Clicks the button."));
   return d;
 }
 
