@@ -28,7 +28,7 @@ std::shared_ptr<Element> create_by_class(std::string_view class_name, const std:
 
 std::shared_ptr<Element> settle_control(std::shared_ptr<Element> control, Element& container,
                                         const ControlPlacement& placement, const ControlSettings& settings,
-                                        const FinalSize& final_size) {
+                                        std::optional<TwipsSize> final_size) {
   control->set_name(placement.name);
   control->set_role(ElementRole::Control);
   control->put_TabIndex(placement.tab_index);
@@ -41,12 +41,11 @@ std::shared_ptr<Element> settle_control(std::shared_ptr<Element> control, Elemen
   if (surface) settings(*control);
   if (!control->alive()) return control;
 
-  const auto size = final_size ? final_size(*control) : std::nullopt;
   // The resize handler runs once either way.
-  if (!size || (size->first == control->width_twips() && size->second == control->height_twips()))
+  if (!final_size || (final_size->width == control->width_twips() && final_size->height == control->height_twips()))
     control->notify_resized();
   else
-    control->set_bounds_twips(control->left_twips(), control->top_twips(), size->first, size->second);
+    control->set_bounds_twips(control->left_twips(), control->top_twips(), final_size->width, final_size->height);
   if (surface && surface->alive()) surface->show();
   return control;
 }
@@ -64,10 +63,8 @@ std::shared_ptr<Element> place_control(Form& form, Element& container, std::stri
       init_host_element(e);
   };
   if (!size && !is_surface) size = default_control_size(class_name);
-  const auto final_size = [size](Element&) -> std::optional<std::pair<double, double>> {
-    if (!size) return std::nullopt;
-    return std::pair{size->width * kTwipsPerPixel, size->height * kTwipsPerPixel};
-  };
+  std::optional<TwipsSize> final_size;
+  if (size) final_size = TwipsSize{size->width * kTwipsPerPixel, size->height * kTwipsPerPixel};
   return settle_control(std::move(control), container, placement, settings, final_size);
 }
 

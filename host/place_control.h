@@ -27,18 +27,19 @@ struct ControlPlacement {
 // Gives a new control its settings: InitProperties or ReadProperties for a
 // control, property puts for a host element.
 using ControlSettings = std::function<void(Element& control)>;
-// The size (twips) the control gets once it has its settings, or nullopt to
-// keep the one it has then.
-using FinalSize = std::function<std::optional<std::pair<double, double>>(Element& control)>;
+struct TwipsSize {
+  double width = 0, height = 0;
+};
 
 // Brings `control` to life in `container`. A host element takes its
 // settings before it reports to the desktop, as a designer-made element
 // does; a control takes them after, since reading them may raise events.
-// The resize handler then runs exactly once and the control is shown. A
-// control whose settings unload it is returned dead, neither sized nor shown.
+// It then gets `final_size` (none: keeps the size it has after its settings),
+// its resize handler runs exactly once and it is shown. A control whose
+// settings unload it is returned dead, neither sized nor shown.
 std::shared_ptr<Element> settle_control(std::shared_ptr<Element> control, Element& container,
                                         const ControlPlacement& placement, const ControlSettings& settings,
-                                        const FinalSize& final_size = nullptr);
+                                        std::optional<TwipsSize> final_size = std::nullopt);
 
 // Places a control of `class_name` (a host element kind such as Label, or a
 // class of the desktop's class catalog) in `container` (the form, or a

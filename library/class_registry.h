@@ -46,7 +46,9 @@ class ClassRegistry : public ClassCatalog {
   // Publishes a control: binds its record to the library's rows (throwing
   // std::logic_error with the class and member when they disagree, so a
   // mismatch stops the program at start-up) and installs its factory.
-  // Registering a class again replaces its record.
+  // Registering a class again replaces its record. The registry keeps a
+  // reference: records live as long as the program (each is a static of its
+  // control's folder).
   void register_control(const ControlRecord& record);
   // The registered records, in the order they were registered.
   std::vector<const ControlRecord*> records() const;
