@@ -18,7 +18,8 @@ auto find_named(Entries& entries, std::string_view class_name) -> decltype(&*ent
 std::shared_ptr<Element> ClassFactory::create_instance() const { return class_registry().create(type_->name); }
 
 ClassRegistry::ClassRegistry() {
-  for (const ClassTypeInfo& type : opaline_classes()) entries_.push_back({&type, nullptr, ClassFactory(type), nullptr, nullptr, 0});
+  for (const ClassTypeInfo& type : opaline_classes())
+    entries_.push_back({&type, nullptr, ClassFactory(type), nullptr, nullptr, 0});
 }
 
 const ClassRegistry::Entry* ClassRegistry::find_entry(const Guid& class_id) const {

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "host/element.h"
-
 namespace okit {
 
 namespace {
@@ -34,7 +32,7 @@ const PropertyInfo& accessor_for(const ControlRecord& record, const MemberTypeIn
 ClassInfo bind_record(const ControlRecord& record) {
   const ClassTypeInfo& type = published_class(record.class_name);
   for (const PropertyInfo& accessor : record.accessors)
-    if (!type.find_member(accessor.name) || type.find_member(accessor.name)->name != accessor.name)
+    if (std::ranges::find(type.members, accessor.name, &MemberTypeInfo::name) == type.members.end())
       throw std::logic_error("the record of " + std::string(record.class_name) + " names the member " +
                              std::string(accessor.name) + ", which the library's table of the class lacks");
   ClassInfo info{type.name, type_library().name, {}, type.host_events(), &element_class_info()};
