@@ -2,12 +2,16 @@
 
 #include <iostream>
 
+#include "api/install_controls.h"
 #include "backend/headless/png_file.h"
 #include "backend/sdl/sdl_backend.h"
 
 namespace okit {
 
-Application::Application() { desktop_.set_application(this); }
+Application::Application() {
+  install_controls(desktop_);
+  desktop_.set_application(this);
+}
 
 // The forms go while the application can still hear what they report.
 Application::~Application() {

@@ -4,6 +4,7 @@
 // installed include/OpalineKit folder, as inside the library itself.
 
 #include "api/application.h"
+#include "api/install_controls.h"
 #include "controls/button/cmd_Opaline_Button.h"
 #include "controls/caption/ctl_Opaline_Form.h"
 #include "controls/checkbox/chk_Opaline_CheckBox.h"

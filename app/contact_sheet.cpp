@@ -1,8 +1,6 @@
 #include "app/contact_sheet.h"
 
 #include <algorithm>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +8,7 @@
 #include "host/elements/label.h"
 #include "host/place_control.h"
 #include "host/scale.h"
-#include "host/user_control.h"
+#include "library/class_registry.h"
 
 namespace okit {
 
@@ -23,103 +21,18 @@ constexpr int kRowGap = 20;
 constexpr int kTitleGap = 6;
 constexpr int kCaptionGap = 4;
 
-using Show = std::function<void(Element&)>;
-
-struct Cell {
-  std::string label;
-  Show show;
-};
-
+// A review row of one class, as its record describes it.
 struct Row {
-  std::string title;
-  std::string class_name;
-  std::optional<Size> size;  // none: the control's own size
-  Show prepare;              // what every cell of the row shares (caption, value)
-  std::vector<Cell> cells;
+  std::string_view class_name;
+  const ReviewRow* review;
 };
 
-Show forced(ForcedLook look) {
-  return [look](Element& control) { static_cast<UserControl&>(control).show_forced_look(look); };
-}
-
-// The real disabled state; the forced look on top covers controls that
-// would show it only on their next timer tick.
-Show disabled() {
-  return [](Element& control) {
-    control.put_property("Enabled", Value::boolean(false));
-    static_cast<UserControl&>(control).show_forced_look(ForcedLook::Disabled);
-  };
-}
-
-Show put(std::string property, Value value) {
-  return [property = std::move(property), value = std::move(value)](Element& control) {
-    control.put_property(property, value);
-  };
-}
-
-// The tab strip keeps its selection private and selects only when a tab is
-// clicked, so the sheet raises the Click event of the tab's own picture: the
-// handler the click runs is the tab strip's selection routine itself.
-Show select_tab(std::string tab_picture) {
-  return [tab_picture = std::move(tab_picture)](Element& control) {
-    if (auto tab = control.find_child(tab_picture)) tab->raise("Click");
-  };
-}
-
-Row check_box_row(std::string title, std::int16_t value) {
-  return {std::move(title),
-          "chk_Opaline_CheckBox",
-          std::nullopt,
-          [value](Element& control) {
-            control.put_property("Caption", Value("Check box"));
-            control.put_property("Value", Value(value));
-          },
-          {{"normal", forced(ForcedLook::Normal)},
-           {"hover", forced(ForcedLook::Hover)},
-           {"pressed", forced(ForcedLook::Pressed)},
-           {"focused", forced(ForcedLook::Focused)},
-           {"disabled", disabled()}}};
-}
-
+// Every review row of every registered control, in registration order.
 std::vector<Row> sheet_rows() {
-  return {
-      {"Command button",
-       "cmd_Opaline_Button",
-       Size{96, 23},
-       put("Caption", "Opaline"),
-       {{"normal", forced(ForcedLook::Normal)},
-        {"hover", forced(ForcedLook::Hover)},
-        {"pressed", forced(ForcedLook::Pressed)},
-        {"focused", forced(ForcedLook::Focused)},
-        {"disabled", disabled()}}},
-      check_box_row("Check box, unchecked (Value 0)", 0),
-      check_box_row("Check box, checked (Value 1)", 1),
-      check_box_row("Check box, mixed (Value 2)", 2),
-      {"Caption control",
-       "ctl_Opaline_Form",
-       Size{200, 96},
-       put("Caption", "Opaline"),
-       {{"active", forced(ForcedLook::Normal)},
-        {"inactive", forced(ForcedLook::Inactive)},
-        {"close button hover", forced(ForcedLook::Hover)},
-        {"close button pressed", forced(ForcedLook::Pressed)}}},
-      // Focus draws only a caret and a selection, which need real focus.
-      {"Text box",
-       "txt_Opaline_opal",
-       Size{138, 21},
-       put("Text", "Opaline text"),
-       {{"normal", forced(ForcedLook::Normal)}, {"disabled", disabled()}}},
-      {"Frame border",
-       "fam_Opaline_Framebordder",
-       Size{160, 64},
-       put("Caption", "Frame"),
-       {{"normal", forced(ForcedLook::Normal)}, {"disabled", disabled()}}},
-      {"Tab strip",
-       "stp_Brook_TabStrip",
-       std::nullopt,
-       [](Element&) {},
-       {{"first tab selected", select_tab("img_caption1")}, {"second tab selected", select_tab("img_caption2")}}},
-  };
+  std::vector<Row> rows;
+  for (const ControlRecord* record : class_registry().records())
+    for (const ReviewRow& review : record->review) rows.push_back({record->class_name, &review});
+  return rows;
 }
 
 int width_px(const Element& e) { return static_cast<int>(e.width_twips() / kTwipsPerPixel); }
@@ -144,17 +57,17 @@ std::shared_ptr<Label> place_label(Form& form, std::string name, std::string cap
 // control or caption, each control centred over its caption.
 int lay_out_row(Form& form, const Row& row, int top, int& counter, int& right) {
   const std::string row_id = std::to_string(++counter);
-  auto title = place_label(form, "Title" + row_id, row.title, {kMargin, top}, true);
+  auto title = place_label(form, "Title" + row_id, row.review->title, {kMargin, top}, true);
   const int cells_top = top + height_px(*title) + kTitleGap;
 
   std::vector<std::pair<std::shared_ptr<Element>, std::shared_ptr<Label>>> cells;
   int pitch = 0, control_height = 0;
-  for (const Cell& cell : row.cells) {
+  for (const ReviewLook& look : row.review->looks) {
     const std::string id = std::to_string(++counter);
-    auto control = place_control(form, form, row.class_name, "Cell" + id, {kMargin, cells_top}, row.size);
-    row.prepare(*control);
-    cell.show(*control);
-    auto label = place_label(form, "Look" + id, cell.label, {kMargin, cells_top}, false);
+    auto control = place_control(form, form, row.class_name, "Cell" + id, {kMargin, cells_top}, row.review->size);
+    row.review->prepare(*control);
+    look.show(*control);
+    auto label = place_label(form, "Look" + id, look.label, {kMargin, cells_top}, false);
     pitch = std::max({pitch, width_px(*control), width_px(*label)});
     control_height = std::max(control_height, height_px(*control));
     cells.emplace_back(control, label);

@@ -90,8 +90,7 @@ std::optional<std::string> lost_in_conversion(const Value& value, PropType type)
 // The type a key of the form (no probe) or of a control is converted to.
 std::optional<PropType> declared_type(const Element* probe, const std::string& key) {
   if (!probe) {
-    if (equals_ignore_case(key, "BorderStyle")) return PropType::Integer;
-    if (equals_ignore_case(key, "BackColor")) return PropType::Color;
+    if (const PropertyInfo* property = Form::saved_property(key)) return property->type;
     return std::nullopt;
   }
   if (equals_ignore_case(key, "TabIndex")) return PropType::Integer;
@@ -99,9 +98,9 @@ std::optional<PropType> declared_type(const Element* probe, const std::string& k
   return std::nullopt;
 }
 
-void check_values(const FormBlock& block, bool is_form, std::vector<Problem>& problems) {
+void check_values(const Desktop* desktop, const FormBlock& block, bool is_form, std::vector<Problem>& problems) {
   std::shared_ptr<Element> probe;
-  if (!is_form) probe = create_control(block.library, block.class_name);  // loading created it already
+  if (!is_form) probe = create_control(desktop, block.library, block.class_name);  // loading created it already
   for (const auto& p : block.properties) {
     if (p.value.type() == VarType::String) {
       const std::string controls = control_characters_in(p.value.as_string());
@@ -115,7 +114,7 @@ void check_values(const FormBlock& block, bool is_form, std::vector<Problem>& pr
       problems.push_back(
           {p.line, "conversion", block.name, "value " + format_value(p.value) + " of " + p.key + " " + *loss});
   }
-  for (const auto& child : block.children) check_values(child, false, problems);
+  for (const auto& child : block.children) check_values(desktop, child, false, problems);
 }
 
 // ---- Captions under text scaling -------------------------------------------------
@@ -359,7 +358,7 @@ std::vector<Problem> find_problems(Form& form, const FormDocument& doc, const st
   std::vector<Problem> problems;
   for (const auto& key : unread)
     problems.push_back({key.line, "unknown-key", key.control, "unknown property " + key.key + " of " + key.control});
-  check_values(doc.form, true, problems);
+  check_values(form.desktop(), doc.form, true, problems);
   Checker checker(form, doc.form, problems);
   checker.check_geometry();
   checker.check_access_keys();

@@ -67,7 +67,7 @@ std::string reserved_message(std::string_view what, std::string_view name) {
 struct Member {
   std::string control;  // the control's name in the form file
   std::string name;     // the member's name in C++
-  std::string type;     // "::okit::cmd_Opaline_Button"
+  std::string type;     // "::okit::Label": the control's class, qualified
   int line = 0;         // the control's Begin line
 };
 
@@ -95,18 +95,19 @@ std::string lowered(std::string_view text) {
   return out;
 }
 
-void collect_members(const FormBlock& block, const std::map<std::string, Element*>& loaded, HeaderPlan& plan) {
+void collect_members(const Desktop* desktop, const FormBlock& block, const std::map<std::string, Element*>& loaded,
+                     HeaderPlan& plan) {
   for (const FormBlock& child : block.children) {
     // Loading checked every class and name, so each control is there under
     // its own (case-insensitively unique) name, unless it destroyed itself
     // while loading: then a new one of its class tells the class.
     const auto found = loaded.find(lowered(child.name));
     std::shared_ptr<Element> probe;
-    if (found == loaded.end()) probe = create_control(child.library, child.class_name);
+    if (found == loaded.end()) probe = create_control(desktop, child.library, child.class_name);
     const ClassInfo& info = (found != loaded.end() ? found->second : probe.get())->class_info();
     if (info.library == "Host") plan.includes.insert(host_element_header(info.name));
     plan.members.push_back({child.name, child.name, "::okit::" + std::string(info.name), child.line});
-    collect_members(child, loaded, plan);
+    collect_members(desktop, child, loaded, plan);
   }
 }
 
@@ -135,7 +136,7 @@ Expected<HeaderPlan> plan_header(const FormDocument& doc, Form& form, const std:
   plan.struct_name = doc.form.name + std::string(kStructSuffix);
   std::map<std::string, Element*> loaded;
   for (Element* control : form.controls()) loaded.emplace(lowered(control->name()), control);
-  collect_members(doc.form, loaded, plan);
+  collect_members(form.desktop(), doc.form, loaded, plan);
   if (auto problem = name_members(plan, file)) return *problem;
   return plan;
 }

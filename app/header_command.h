@@ -10,10 +10,10 @@
 //   #include "host/elements/label.h"
 //   struct LoginUi {
 //     explicit LoginUi(::okit::Form& form)
-//         : Window{form.control<::okit::ctl_Opaline_Form>("Window")},
-//           UserLabel{form.control<::okit::Label>("UserLabel")} {}
-//     ::okit::ctl_Opaline_Form& Window;
+//         : UserLabel{form.control<::okit::Label>("UserLabel")},
+//           UserText{form.control<::okit::TextBox>("UserText")} {}
 //     ::okit::Label& UserLabel;
+//     ::okit::TextBox& UserText;
 //   };
 //
 // The struct is the form's name followed by "Ui"; its members are the

@@ -4,12 +4,14 @@
 #include <iostream>
 #include <sstream>
 
+#include "api/install_controls.h"
 #include "host/user_control.h"
 
 namespace okit {
 
 ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& err, std::string base_dir)
     : out_(out), err_(err), base_dir_(std::move(base_dir)), backend_(desktop_) {
+  install_controls(desktop_);
   desktop_.set_application(this);
   backend_.set_pump([this] { return pump_next(); });
 }

@@ -3,13 +3,17 @@
 // must not print what its controls do, and leaves nothing behind when this
 // goes.
 
+#include "api/install_controls.h"
 #include "host/desktop.h"
 
 namespace okit {
 
 class QuietDesktop : public ApplicationEvents {
  public:
-  QuietDesktop() { desktop_.set_application(this); }
+  QuietDesktop() {
+    install_controls(desktop_);
+    desktop_.set_application(this);
+  }
   ~QuietDesktop() override { desktop_.set_application(nullptr); }
   QuietDesktop(const QuietDesktop&) = delete;
   QuietDesktop& operator=(const QuietDesktop&) = delete;

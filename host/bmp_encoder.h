@@ -1,7 +1,7 @@
 #pragma once
-// A minimal writer of uncompressed 24-bit BMP files, the form designers and
-// image editors read: the library publishes its toolbox bitmaps with it, and
-// the host writes bitmaps back out with it.
+// A minimal writer of uncompressed 24-bit BMP files, enough for the host's
+// bitmaps and for the library to publish its toolbox bitmaps in the form
+// designers and image editors read; host/bmp.h reads them.
 
 #include <cstdint>
 #include <vector>

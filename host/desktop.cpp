@@ -15,6 +15,11 @@ Desktop::~Desktop() {
   unload_all();
 }
 
+ClassCatalog& Desktop::class_catalog() const {
+  if (!catalog_) throw RuntimeError(err::CantCreateObject);
+  return *catalog_;
+}
+
 void Desktop::unload_all() {
   for (const auto& form : std::vector(forms_)) unload(*form);
 }

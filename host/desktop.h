@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/class_catalog.h"
 #include "host/element.h"
 #include "host/elements/clipboard.h"
 #include "host/form.h"
@@ -54,6 +55,13 @@ class Desktop : public EventSink {
 
   void set_application(ApplicationEvents* app) { app_ = app; }
   ApplicationEvents* application() const { return app_; }
+
+  // The control classes forms on this desktop can hold besides the host's
+  // own element kinds. Installing one is part of setting up the desktop, so
+  // reset() keeps it. Raises Can't create object (429) when none is installed.
+  void set_class_catalog(ClassCatalog* catalog) { catalog_ = catalog; }
+  ClassCatalog& class_catalog() const;
+  bool has_class_catalog() const { return catalog_ != nullptr; }
 
   // ---- Forms and activation -------------------------------------------------
   std::shared_ptr<Form> create_form(std::string name);
@@ -172,6 +180,7 @@ class Desktop : public EventSink {
   std::weak_ptr<Dispatch> active_;
   Form* active_form_ = nullptr;
   ApplicationEvents* app_ = nullptr;
+  ClassCatalog* catalog_ = nullptr;
 
   Point cursor_;
   std::int16_t buttons_ = 0;

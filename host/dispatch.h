@@ -18,6 +18,12 @@ namespace okit {
 
 class Dispatch;
 
+// One value of an enumeration, as a designer lists it ("1 - chk_Checked").
+struct NamedValue {
+  std::string_view name;
+  std::int32_t value = 0;
+};
+
 struct PropertyInfo {
   std::string_view name;
   std::int32_t dispid = 0;
@@ -27,11 +33,19 @@ struct PropertyInfo {
   // Whether saving a form writes the property; run-time state such as a
   // selection is not saved.
   bool persisted = true;
+  // The named values of an enumeration-typed property; empty for others.
+  std::span<const NamedValue> named_values = {};
   bool read_only() const { return put == nullptr; }
 };
 
 inline PropertyInfo runtime_only(PropertyInfo info) {
   info.persisted = false;
+  return info;
+}
+
+// A property that takes only a few values, each with a name a designer lists.
+inline PropertyInfo with_named_values(PropertyInfo info, std::span<const NamedValue> values) {
+  info.named_values = values;
   return info;
 }
 
@@ -137,6 +151,13 @@ PropertyInfo prop(std::string_view name, std::int32_t dispid, PropType type) {
     };
   }
   return info;
+}
+
+// An accessor pair by name alone, for a class whose identifiers and types
+// are published elsewhere and joined to it by name (see library/control_record.h).
+template <auto Get, auto Put = nullptr>
+PropertyInfo accessor(std::string_view name) {
+  return prop<Get, Put>(name, 0, PropType::Variant);
 }
 
 }  // namespace okit

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/description.h"
 #include "host/dispatch.h"
 #include "host/geometry.h"
 #include "host/scale.h"
@@ -176,6 +177,12 @@ class Element : public Dispatch {
   // The layout epoch of the element's desktop (see Desktop::layout_epoch);
   // 0, which matches no remembered answer, for an element on no desktop.
   std::uint64_t layout_epoch() const;
+  // ---- Description ---------------------------------------------------------
+  // What the element is to someone who cannot see it. The default names an
+  // `element` by its caption as shown (or its name) with the states the host
+  // knows (focused, disabled, hidden) and its access key; element kinds and
+  // controls start from it and say what they are.
+  virtual Description describe();
 
   // ---- Events ------------------------------------------------------------
   void set_sink(EventSink* sink) { sink_ = sink; }
@@ -230,6 +237,10 @@ class Element : public Dispatch {
 // The properties every element kind shares (Name, Left, Top, Width, Height,
 // Visible, Enabled, TabIndex, Tag, hWnd); element tables fall back to it.
 const ClassInfo& element_class_info();
+
+// An action that raises Click on `target` as a user's click does, so the
+// handlers a click runs run; it does nothing once the target is gone.
+DescribedAction click_action(Element& target, std::string name, std::string effect);
 
 // Depth-first walk of a subtree (the root first).
 template <typename F>

@@ -33,7 +33,12 @@ const ClassInfo& element_class_info() {
   return info;
 }
 
-const ClassInfo& Form::class_info() const {
+namespace {
+
+constexpr NamedValue kFormBorderStyles[] = {{"None", 0},   {"Fixed", 1},       {"Sizable", 2},
+                                           {"Dialog", 3}, {"Tool window", 4}, {"Sizable tool window", 5}};
+
+const ClassInfo& form_class_info() {
   static const ClassInfo info{
       "Form",
       "Host",
@@ -42,13 +47,33 @@ const ClassInfo& Form::class_info() const {
           prop<&Form::get_hwnd>("hwnd", -515, PropType::Long),
           prop<&Form::ClientWidth>("ClientWidth", 1, PropType::Single),
           prop<&Form::ClientHeight>("ClientHeight", 2, PropType::Single),
-          prop<&Form::border_style, &Form::put_BorderStyle>("BorderStyle", -504, PropType::Integer),
+          with_named_values(
+              prop<&Form::border_style, &Form::put_BorderStyle>("BorderStyle", -504, PropType::Integer),
+              kFormBorderStyles),
           prop<&Form::back_color, &Form::put_BackColor>("BackColor", -501, PropType::Color),
       },
       {},
       &element_class_info(),
   };
   return info;
+}
+
+}  // namespace
+
+const ClassInfo& Form::class_info() const { return form_class_info(); }
+
+// The form's own table only: the properties every element shares (Name,
+// Left, ...) are no keys of a form's block.
+const PropertyInfo* Form::saved_property(std::string_view key) {
+  for (const PropertyInfo& info : form_class_info().properties)
+    if (equals_ignore_case(info.name, key) && !info.read_only() && info.persisted) return &info;
+  return nullptr;
+}
+
+bool Form::is_client_rect_key(std::string_view key) {
+  for (std::string_view rect_key : {"ClientLeft", "ClientTop", "ClientWidth", "ClientHeight"})
+    if (equals_ignore_case(rect_key, key)) return true;
+  return false;
 }
 
 }  // namespace okit

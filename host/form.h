@@ -86,6 +86,18 @@ class Form : public Element {
   Point client_screen_origin() const;
   void move_to_screen(Point client_origin);
 
+  // ---- In form files ------------------------------------------------------
+  // A form file gives a form its saved properties (the writable ones of its
+  // class table: Caption, BorderStyle, BackColor) and its client rectangle
+  // in twips (ClientLeft, ClientTop, ClientWidth, ClientHeight). These are
+  // what a form has when its file leaves a key out.
+  static constexpr std::int16_t kDefaultBorderStyle = 2;
+  static constexpr std::int32_t kDefaultBackColor = static_cast<std::int32_t>(0x8000000F);
+  static constexpr double kDefaultClientWidth = 4800, kDefaultClientHeight = 3600;
+  // The saved property a form-file key names (case-insensitive), or nullptr.
+  static const PropertyInfo* saved_property(std::string_view key);
+  static bool is_client_rect_key(std::string_view key);
+
   // ---- Painting ----------------------------------------------------------
   // The client area in its own pixels: the size of the form's frame.
   Rect client_pixels() const;
@@ -112,8 +124,8 @@ class Form : public Element {
   friend class Desktop;  // puts the form on itself
   std::string caption_;
   std::string window_title_;
-  std::int16_t border_style_ = 2;
-  std::int32_t back_color_ = static_cast<std::int32_t>(0x8000000F);
+  std::int16_t border_style_ = kDefaultBorderStyle;
+  std::int32_t back_color_ = kDefaultBackColor;
   std::weak_ptr<Dispatch> focused_;
   DirtyRegion dirty_;
   DesignHook design_hook_;

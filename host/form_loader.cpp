@@ -9,17 +9,15 @@
 
 #include "host/desktop.h"
 #include "host/elements/element_kinds.h"
-#include "host/paint/colors.h"
 #include "host/property_bag.h"
 #include "host/user_control.h"
-#include "library/class_registry.h"
+#include "host/place_control.h"
 
 namespace okit {
 
 namespace {
 
 constexpr std::string_view kHostLibrary = "Host";
-constexpr std::string_view kControlLibrary = "OpalineKit";
 
 // The keys the host keeps for every control; the rest belong to the control.
 constexpr std::string_view kHostKeys[] = {"Height", "Left", "TabIndex", "Top", "Width", "_ExtentX", "_ExtentY"};
@@ -42,16 +40,15 @@ std::optional<double> number_of(const Value& v) {
 
 // ---- Checking the document before anything is built ---------------------------
 
-std::optional<LoadError> check_block(const FormBlock& block, const std::string& file, int depth);
+std::optional<LoadError> check_block(const Desktop* desktop, const FormBlock& block, const std::string& file,
+                                     int depth);
 
-// The loader stores these keys in 16 or 32 bits rather than as twips; a
-// value that does not fit is refused here instead of wrapping when built.
-std::optional<LoadError> check_fits_stored_type(const FormProperty& p, const std::string& file) {
-  const bool integer = equals_ignore_case(p.key, "TabIndex") || equals_ignore_case(p.key, "BorderStyle");
-  const bool colour = equals_ignore_case(p.key, "BackColor");
-  if (!integer && !colour) return std::nullopt;
+// Some keys are stored in 16 or 32 bits rather than as twips; a value that
+// does not fit its declared type is refused here instead of wrapping when
+// built.
+std::optional<LoadError> check_fits(const FormProperty& p, PropType type, const std::string& file) {
   try {
-    coerce(p.value, integer ? PropType::Integer : PropType::Long);
+    coerce(p.value, type);
   } catch (const RuntimeError&) {
     return error_at(file, p.line, "value of " + p.key + " is out of range");
   }
@@ -62,16 +59,18 @@ std::optional<LoadError> check_host_key(const FormProperty& p, const std::string
   const auto n = number_of(p.value);
   if (!n) return error_at(file, p.line, "value of " + p.key + " is not a number");
   if (std::abs(*n) > 2147483647.0) return error_at(file, p.line, "value of " + p.key + " is out of range");
-  if (auto problem = check_fits_stored_type(p, file)) return problem;
+  if (equals_ignore_case(p.key, "TabIndex"))
+    if (auto problem = check_fits(p, PropType::Integer, file)) return problem;
   if ((equals_ignore_case(p.key, "Width") || equals_ignore_case(p.key, "Height")) && *n < 0)
     return error_at(file, p.line, p.key + " must not be negative");
   return std::nullopt;
 }
 
-std::optional<LoadError> check_control(const FormBlock& block, const std::string& file, int depth) {
+std::optional<LoadError> check_control(const Desktop* desktop, const FormBlock& block, const std::string& file,
+                                       int depth) {
   std::shared_ptr<Element> probe;
   try {
-    probe = create_control(block.library, block.class_name);
+    probe = create_control(desktop, block.library, block.class_name);
   } catch (const RuntimeError& error) {
     return error_at(file, block.line, "cannot create " + block.library + "." + block.class_name + " (error " +
                                           std::to_string(error.number()) + " " + error.what() + ")");
@@ -95,7 +94,7 @@ std::optional<LoadError> check_control(const FormBlock& block, const std::string
   if (!block.children.empty() && !(is_surface && static_cast<UserControl&>(*probe).is_container()))
     return error_at(file, block.children.front().line, block.name + " cannot hold other controls");
   for (const auto& child : block.children)
-    if (auto problem = check_block(child, file, depth + 1)) return problem;
+    if (auto problem = check_block(desktop, child, file, depth + 1)) return problem;
   return std::nullopt;
 }
 
@@ -113,24 +112,23 @@ std::optional<LoadError> check_form_geometry(const FormProperty& p, const std::s
   return std::nullopt;
 }
 
-constexpr std::string_view kFormKeys[] = {"Caption", "ClientWidth", "ClientHeight", "ClientLeft",
-                                          "ClientTop", "BorderStyle", "BackColor"};
-
-std::optional<LoadError> check_block(const FormBlock& block, const std::string& file, int depth) {
-  if (depth > 0) return check_control(block, file, depth);
+std::optional<LoadError> check_block(const Desktop* desktop, const FormBlock& block, const std::string& file,
+                                     int depth) {
+  if (depth > 0) return check_control(desktop, block, file, depth);
   if (!equals_ignore_case(block.library, kHostLibrary) || !equals_ignore_case(block.class_name, "Form"))
     return error_at(file, block.line, "expected 'Begin Host.Form NAME', found " + block.library + "." + block.class_name);
   for (const auto& p : block.properties) {
-    bool known = false;
-    for (auto k : kFormKeys) known = known || equals_ignore_case(k, p.key);
-    if (!known) return error_at(file, p.line, "unknown property " + p.key + " of Form");
-    const bool text = equals_ignore_case(p.key, "Caption");
+    const PropertyInfo* property = Form::saved_property(p.key);
+    if (!property && !Form::is_client_rect_key(p.key))
+      return error_at(file, p.line, "unknown property " + p.key + " of Form");
+    const bool text = property && property->type == PropType::String;
     if (!text && !number_of(p.value)) return error_at(file, p.line, "value of " + p.key + " is not a number");
     if (auto problem = check_form_geometry(p, file)) return problem;
-    if (auto problem = check_fits_stored_type(p, file)) return problem;
+    if (property && !text)
+      if (auto problem = check_fits(p, property->type, file)) return problem;
   }
   for (const auto& child : block.children)
-    if (auto problem = check_block(child, file, depth + 1)) return problem;
+    if (auto problem = check_block(desktop, child, file, depth + 1)) return problem;
   return std::nullopt;
 }
 
@@ -175,20 +173,16 @@ std::string describe(const RuntimeError& error) {
   return "error " + std::to_string(error.number()) + " " + error.what();
 }
 
-void build_control(const FormBlock& block, Element& container, std::vector<UnreadKey>* unread_keys) {
-  auto control = create_control(block.library, block.class_name);
-  control->set_name(block.name);
-  control->set_role(ElementRole::Control);
-  container.add_child(control);
-  control->put_TabIndex(static_cast<std::int16_t>(key_or(block, "TabIndex", 0)));
-  control->place_twips(key_or(block, "Left", 0), key_or(block, "Top", 0), key_or(block, "Width", control->width_twips()),
-                       key_or(block, "Height", control->height_twips()));
-
-  // A host element takes its saved settings before it reports events, as a
-  // designer-made element does; a control reads its own and may report.
-  auto* surface = dynamic_cast<UserControl*>(control.get());
-  if (surface) {
-    control->set_sink(control->desktop());
+// A control reads its own keys from a property bag (and may ignore some); a
+// host element takes each key as a property put.
+ControlSettings saved_settings(const FormBlock& block, std::vector<UnreadKey>* unread_keys) {
+  return [&block, unread_keys](Element& control) {
+    auto* surface = dynamic_cast<UserControl*>(&control);
+    if (!surface) {
+      for (const auto& p : block.properties)
+        if (!is_host_key(p.key)) control.put_property(p.key, p.value);
+      return;
+    }
     std::vector<PropertyBag::Entry> entries;
     for (const auto& p : block.properties)
       if (!is_host_key(p.key)) entries.push_back({p.key, p.value});
@@ -205,36 +199,40 @@ void build_control(const FormBlock& block, Element& container, std::vector<Unrea
         const FormProperty* p = block.find(key);
         unread_keys->push_back({p ? p->line : block.line, block.name, key});
       }
-  } else {
-    for (const auto& p : block.properties)
-      if (!is_host_key(p.key)) control->put_property(p.key, p.value);
-    control->set_sink(control->desktop());
-  }
+  };
+}
+
+void build_control(const FormBlock& block, Element& container, std::vector<UnreadKey>* unread_keys) {
+  auto control = create_control(container.desktop(), block.library, block.class_name);
+  const ControlPlacement placement{block.name, static_cast<std::int16_t>(key_or(block, "TabIndex", 0)),
+                                   key_or(block, "Left", 0), key_or(block, "Top", 0),
+                                   key_or(block, "Width", control->width_twips()),
+                                   key_or(block, "Height", control->height_twips())};
+  control = settle_control(std::move(control), container, placement, saved_settings(block, unread_keys));
   if (!control->alive()) return;
-  control->notify_resized();
-  if (surface && surface->alive()) surface->show();
   for (const auto& child : block.children) build_control(child, *control, unread_keys);
 }
 
 }  // namespace
 
-std::shared_ptr<Element> create_control(std::string_view library, std::string_view class_name) {
+std::shared_ptr<Element> create_control(const Desktop* desktop, std::string_view library,
+                                        std::string_view class_name) {
   if (equals_ignore_case(library, kHostLibrary))
     if (auto element = create_host_element(class_name, std::string(class_name))) return element;
-  if (equals_ignore_case(library, kControlLibrary)) return class_registry().create(class_name);
+  if (!desktop || !desktop->has_class_catalog()) throw RuntimeError(err::CantCreateObject);
+  ClassCatalog& catalog = desktop->class_catalog();
+  if (equals_ignore_case(library, catalog.library_name())) return catalog.create(class_name);
   throw RuntimeError(err::CantCreateObject);
 }
 
-std::string_view library_of(const Element& control) {
-  return dynamic_cast<const UserControl*>(&control) ? kControlLibrary : kHostLibrary;
-}
+std::string_view library_of(const Element& control) { return control.class_info().library; }
 
 namespace {
 
-std::optional<LoadError> check_document(const FormBlock& top, const std::string& file) {
+std::optional<LoadError> check_document(const Desktop* desktop, const FormBlock& top, const std::string& file) {
   int count = 0;
   if (auto problem = check_control_count(top, file, count)) return problem;
-  if (auto problem = check_block(top, file, 0)) return problem;
+  if (auto problem = check_block(desktop, top, file, 0)) return problem;
   std::unordered_set<std::string> names;
   return check_names(top, file, names);
 }
@@ -246,10 +244,11 @@ std::optional<LoadError> fill_form(Form& form, const FormBlock& top, const std::
   try {
     const FormProperty* caption = top.find("Caption");
     form.put_Caption(caption ? caption->value.to_string() : top.name);
-    form.put_BorderStyle(static_cast<std::int16_t>(key_or(top, "BorderStyle", 2)));
-    form.put_BackColor(static_cast<std::int32_t>(key_or(top, "BackColor", system_ole_color(SystemColor::ButtonFace))));
-    form.place_twips(key_or(top, "ClientLeft", 0), key_or(top, "ClientTop", 0), key_or(top, "ClientWidth", 4800),
-                     key_or(top, "ClientHeight", 3600));
+    form.put_BorderStyle(static_cast<std::int16_t>(key_or(top, "BorderStyle", Form::kDefaultBorderStyle)));
+    form.put_BackColor(static_cast<std::int32_t>(key_or(top, "BackColor", Form::kDefaultBackColor)));
+    form.place_twips(key_or(top, "ClientLeft", 0), key_or(top, "ClientTop", 0),
+                     key_or(top, "ClientWidth", Form::kDefaultClientWidth),
+                     key_or(top, "ClientHeight", Form::kDefaultClientHeight));
     for (const auto& child : top.children) build_control(child, form, unread_keys);
   } catch (const BuildFailure& failure) {
     return error_at(file, failure.line, failure.message);
@@ -264,7 +263,7 @@ std::optional<LoadError> fill_form(Form& form, const FormBlock& top, const std::
 Expected<std::shared_ptr<Form>> load_form(Desktop& desktop, const FormDocument& doc, const std::string& file,
                                           std::vector<UnreadKey>* unread_keys) {
   const FormBlock& top = doc.form;
-  if (auto problem = check_document(top, file)) return *problem;
+  if (auto problem = check_document(&desktop, top, file)) return *problem;
   if (desktop.find_form(top.name))
     return error_at(file, top.line, "a form named " + top.name + " is already loaded");
 
@@ -282,8 +281,8 @@ Expected<std::shared_ptr<Form>> load_form(Desktop& desktop, const FormDocument& 
 
 Expected<bool> reload_form(Form& form, const FormDocument& doc, const std::string& file) {
   const FormBlock& top = doc.form;
-  if (auto problem = check_document(top, file)) return *problem;
   const Desktop* desktop = form.desktop();
+  if (auto problem = check_document(desktop, top, file)) return *problem;
   if (auto other = desktop ? desktop->find_form(top.name) : nullptr; other && other.get() != &form)
     return error_at(file, top.line, "a form named " + top.name + " is already loaded");
   for (const auto& child : std::vector(form.children()))

@@ -15,9 +15,11 @@
 namespace okit {
 
 // Creates a control by its form-file class: a host element kind
-// ("Host.Label") or a library class ("OpalineKit.cmd_Opaline_Button").
-// Throws RuntimeError 429 when there is no such class.
-std::shared_ptr<Element> create_control(std::string_view library, std::string_view class_name);
+// ("Host.Label") or a class of the desktop's catalog
+// ("OpalineKit.cmd_Opaline_Button"). Throws RuntimeError 429 when there is
+// no such class (on no desktop, only host element kinds exist).
+std::shared_ptr<Element> create_control(const Desktop* desktop, std::string_view library,
+                                        std::string_view class_name);
 
 // Keys a control's ReadProperties did not read: typos, or keys of another
 // version of the control.

@@ -2,13 +2,14 @@
 // control with the host's keys in alphabetical order, its extent, and the keys
 // its WriteProperties writes, containers followed by the controls they hold.
 
+#include <algorithm>
 #include <cmath>
 
 #include "host/elements/element_kinds.h"
 #include "host/form_loader.h"
 #include "host/property_bag.h"
 #include "host/user_control.h"
-#include "library/type_library.h"
+#include "host/desktop.h"
 
 namespace okit {
 
@@ -74,20 +75,21 @@ FormDocument describe_form(Form& form) {
   top.class_name = "Form";
   top.name = form.name();
   auto key = [&](std::string_view k, Value v) { top.properties.push_back({std::string(k), std::move(v), 0}); };
-  if (form.back_color() != static_cast<std::int32_t>(0x8000000F)) key("BackColor", form.back_color());
-  if (form.border_style() != 2) key("BorderStyle", form.border_style());
+  if (form.back_color() != Form::kDefaultBackColor) key("BackColor", form.back_color());
+  if (form.border_style() != Form::kDefaultBorderStyle) key("BorderStyle", form.border_style());
   key("Caption", form.caption());
   key("ClientHeight", twips_value(form.height_twips()));
   key("ClientLeft", twips_value(form.left_twips()));
   key("ClientTop", twips_value(form.top_twips()));
   key("ClientWidth", twips_value(form.width_twips()));
-  bool uses_library = false;
   for (const auto& child : form.children()) {
     if (child->role() != ElementRole::Control) continue;
     top.children.push_back(describe_control(*child));
   }
-  for (Element* control : form.controls()) uses_library = uses_library || dynamic_cast<UserControl*>(control);
-  if (uses_library) doc.object_lines.push_back("Object = \"" + type_library_reference() + "\"; \"OpalineKit\"");
+  // The library's type information is named once any control comes from it.
+  const auto from_library = [](const Element* control) { return library_of(*control) != "Host"; };
+  if (form.desktop() && std::ranges::any_of(form.controls(), from_library))
+    doc.object_lines.push_back(form.desktop()->class_catalog().form_file_object_line());
   return doc;
 }
 

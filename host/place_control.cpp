@@ -3,7 +3,6 @@
 #include "host/desktop.h"
 #include "host/scale.h"
 #include "host/user_control.h"
-#include "library/class_registry.h"
 
 namespace okit {
 
@@ -20,34 +19,56 @@ void init_host_element(Element& element) {
   }
 }
 
+// A control class comes from the catalog of the form's desktop; a form on
+// no desktop can hold only the host's own element kinds.
+std::shared_ptr<Element> create_by_class(const Form& form, std::string_view class_name, const std::string& name) {
+  if (auto element = create_host_element(class_name, name)) return element;
+  if (!form.desktop()) throw RuntimeError(err::CantCreateObject);
+  return form.desktop()->class_catalog().create(class_name);
+}
+
 }  // namespace
+
+std::shared_ptr<Element> settle_control(std::shared_ptr<Element> control, Element& container,
+                                        const ControlPlacement& placement, const ControlSettings& settings,
+                                        std::optional<TwipsSize> final_size) {
+  control->set_name(placement.name);
+  control->set_role(ElementRole::Control);
+  control->put_TabIndex(placement.tab_index);
+  container.add_child(control);
+  control->place_twips(placement.left, placement.top, placement.width, placement.height);
+
+  auto* surface = dynamic_cast<UserControl*>(control.get());
+  if (!surface) settings(*control);
+  control->set_sink(control->desktop());
+  if (surface) settings(*control);
+  if (!control->alive()) return control;
+
+  // The resize handler runs once either way.
+  if (!final_size || (final_size->width == control->width_twips() && final_size->height == control->height_twips()))
+    control->notify_resized();
+  else
+    control->set_bounds_twips(control->left_twips(), control->top_twips(), final_size->width, final_size->height);
+  if (surface && surface->alive()) surface->show();
+  return control;
+}
 
 std::shared_ptr<Element> place_control(Form& form, Element& container, std::string_view class_name,
                                        std::string name, Point at, std::optional<Size> size) {
-  std::shared_ptr<Element> control = create_host_element(class_name, name);
-  if (!control) control = class_registry().create(class_name);
-  control->set_name(std::move(name));
-  control->set_role(ElementRole::Control);
-  control->put_TabIndex(form.next_tab_index());
-  container.add_child(control);
-  control->place_twips(at.x * kTwipsPerPixel, at.y * kTwipsPerPixel, control->width_twips(), control->height_twips());
-
-  auto* surface = dynamic_cast<UserControl*>(control.get());
-  if (!surface) init_host_element(*control);  // before it reports: the designer's own setting raises nothing
-  control->set_sink(form.desktop());
-  if (surface) surface->InitProperties();
-  if (!control->alive()) return control;
-
-  if (!size && !surface) size = default_control_size(class_name);
-  const double width = size ? size->width * kTwipsPerPixel : control->width_twips();
-  const double height = size ? size->height * kTwipsPerPixel : control->height_twips();
-  // The resize handler runs once either way, as it does for a placed control.
-  if (width == control->width_twips() && height == control->height_twips())
-    control->notify_resized();
-  else
-    control->set_bounds_twips(control->left_twips(), control->top_twips(), width, height);
-  if (surface && surface->alive()) surface->show();
-  return control;
+  std::shared_ptr<Element> control = create_by_class(form, class_name, name);
+  const bool is_surface = dynamic_cast<UserControl*>(control.get()) != nullptr;
+  const ControlPlacement placement{std::move(name), form.next_tab_index(), at.x * kTwipsPerPixel,
+                                   at.y * kTwipsPerPixel, control->width_twips(), control->height_twips()};
+  const auto settings = [is_surface](Element& e) {
+    if (is_surface)
+      static_cast<UserControl&>(e).InitProperties();
+    else
+      init_host_element(e);
+  };
+  if (!size && !is_surface) size = default_control_size(class_name);
+  std::optional<TwipsSize> final_size;
+  if (size) final_size = TwipsSize{size->width * kTwipsPerPixel, size->height * kTwipsPerPixel};
+  return settle_control(std::move(control), container, placement, settings, final_size);
 }
 
 }  // namespace okit

@@ -1,7 +1,5 @@
 #include "library/class_registry.h"
 
-#include "controls/controls.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -20,12 +18,46 @@ auto find_named(Entries& entries, std::string_view class_name) -> decltype(&*ent
 std::shared_ptr<Element> ClassFactory::create_instance() const { return class_registry().create(type_->name); }
 
 ClassRegistry::ClassRegistry() {
-  for (const ClassTypeInfo& type : opaline_classes()) entries_.push_back({&type, nullptr, ClassFactory(type)});
+  for (const ClassTypeInfo& type : opaline_classes())
+    entries_.push_back({&type, nullptr, ClassFactory(type), nullptr, nullptr, 0});
 }
 
 const ClassRegistry::Entry* ClassRegistry::find_entry(const Guid& class_id) const {
   const auto it = std::ranges::find_if(entries_, [&](const Entry& e) { return e.type->class_id == class_id; });
   return it == entries_.end() ? nullptr : &*it;
+}
+
+void ClassRegistry::register_control(const ControlRecord& record) {
+  auto bound = std::make_shared<const ClassInfo>(bind_record(record));
+  std::lock_guard lock(mutex_);
+  Entry* entry = find_named(entries_, record.class_name);
+  entry->factory = record.create;
+  entry->record = &record;
+  entry->bound = std::move(bound);
+  entry->registered_as = ++registrations_;
+}
+
+std::vector<const ControlRecord*> ClassRegistry::records() const {
+  std::lock_guard lock(mutex_);
+  std::vector<const Entry*> registered;
+  for (const Entry& entry : entries_)
+    if (entry.record) registered.push_back(&entry);
+  std::ranges::sort(registered, {}, &Entry::registered_as);
+  std::vector<const ControlRecord*> out;
+  for (const Entry* entry : registered) out.push_back(entry->record);
+  return out;
+}
+
+std::string_view ClassRegistry::library_name() const { return type_library().name; }
+
+const ClassInfo* ClassRegistry::find_class_info(std::string_view class_name) const {
+  std::lock_guard lock(mutex_);
+  const Entry* entry = find_named(entries_, class_name);
+  return entry && entry->factory ? entry->bound.get() : nullptr;
+}
+
+std::string ClassRegistry::form_file_object_line() const {
+  return "Object = \"" + type_library_reference() + "\"; \"" + std::string(type_library().name) + "\"";
 }
 
 ControlFactory ClassRegistry::register_factory(std::string_view class_name, ControlFactory factory) {
@@ -88,8 +120,6 @@ int ClassRegistry::live_objects() const {
 
 ClassRegistry& class_registry() {
   static ClassRegistry registry;
-  static const bool controls_registered = (register_controls(registry), true);
-  (void)controls_registered;
   return registry;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The class registry: the one place that knows which control classes the
-// library publishes and how to create them. Each control registers a factory
-// for its class name once its code is linked in; the host creates controls by
-// class name (form files) or, through DllGetClassObject, by class GUID.
+// library publishes and how to create them. The composition root
+// (controls/controls.cpp) registers each control's record once at start-up;
+// the host creates controls through it by class name (form files, as the
+// desktop's class catalog) or, through DllGetClassObject, by class GUID.
 //
 // Factories make elements, because the host places what it creates in a
 // form's element tree; every control's surface is one.
@@ -16,12 +17,12 @@
 #include <string_view>
 #include <vector>
 
+#include "host/class_catalog.h"
 #include "host/element.h"
+#include "library/control_record.h"
 #include "library/type_library.h"
 
 namespace okit {
-
-using ControlFactory = std::function<std::shared_ptr<Element>()>;
 
 // What DllGetClassObject hands out: the creator of one class. It lives as
 // long as the library, so callers never free it.
@@ -36,11 +37,21 @@ class ClassFactory {
   const ClassTypeInfo* type_;
 };
 
-class ClassRegistry {
+class ClassRegistry : public ClassCatalog {
  public:
   ClassRegistry();
   ClassRegistry(const ClassRegistry&) = delete;
   ClassRegistry& operator=(const ClassRegistry&) = delete;
+
+  // Publishes a control: binds its record to the library's rows (throwing
+  // std::logic_error with the class and member when they disagree, so a
+  // mismatch stops the program at start-up) and installs its factory.
+  // Registering a class again replaces its record. The registry keeps a
+  // reference: records live as long as the program (each is a static of its
+  // control's folder).
+  void register_control(const ControlRecord& record);
+  // The registered records, in the order they were registered.
+  std::vector<const ControlRecord*> records() const;
 
   // Installs the factory of a published class and returns the one it
   // replaces (empty if none), so a caller can put it back. An empty factory
@@ -48,9 +59,13 @@ class ClassRegistry {
   // when the library publishes no class of that name.
   ControlFactory register_factory(std::string_view class_name, ControlFactory factory);
 
+  // ---- ClassCatalog ---------------------------------------------------------
+  std::string_view library_name() const override;
   // A new instance of the class. Raises Can't create object (429) when the
   // class is unknown or has no factory, or the factory returns nothing.
-  std::shared_ptr<Element> create(std::string_view class_name);
+  std::shared_ptr<Element> create(std::string_view class_name) override;
+  const ClassInfo* find_class_info(std::string_view class_name) const override;
+  std::string form_file_object_line() const override;
 
   // The type information of a published class (name case-insensitive), or
   // nullptr.
@@ -73,6 +88,9 @@ class ClassRegistry {
     const ClassTypeInfo* type;
     ControlFactory factory;
     ClassFactory class_factory;
+    const ControlRecord* record = nullptr;
+    std::shared_ptr<const ClassInfo> bound;  // the record's dispatch table
+    int registered_as = 0;                   // registration order
   };
 
   const Entry* find_entry(const Guid& class_id) const;
@@ -84,8 +102,12 @@ class ClassRegistry {
   // not see.
   mutable std::vector<std::weak_ptr<Element>> created_;
   bool registered_ = false;
+  int registrations_ = 0;
 };
 
+// The library's registry, as its exported entry points (DllGetClassObject,
+// DllCanUnloadNow) reach it. It publishes no control until the composition
+// root registers them.
 ClassRegistry& class_registry();
 
 }  // namespace okit

@@ -155,9 +155,9 @@ constexpr MemberTypeInfo kCheckBoxMembers[] = {
     {"Inactive", kOwn + 1, PropType::Boolean, kReadWrite,
      "Gibt einen Wert zurück, oder legt diesen fest, ob ein Klick auch den Zustand chk_Inactive durchläuft."},
     {"Value", kOwn + 0, PropType::Enum, kReadWrite,
-     "Gibt den Zustand des Kontrollkästchens zurück, oder legt diesen fest."},
+     "Gibt den Zustand des Kontrollkästchens zurück, oder legt diesen fest.", &kPressedEnum},
     {"ReturnValue", 0, PropType::Enum, kReadWrite,
-     "Gibt den Zustand zurück, oder legt diesen fest; Standardeigenschaft des Steuerelements."},
+     "Gibt den Zustand zurück, oder legt diesen fest; Standardeigenschaft des Steuerelements.", &kPressedEnum},
 };
 
 constexpr EventTypeInfo kCheckBoxEvents[] = {

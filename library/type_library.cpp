@@ -10,9 +10,6 @@ constexpr TypeLibraryIdentity kTypeLibrary{
     "OpalineKit", guid_literal("{6ADDB70B-DC6D-4030-87EB-8CCAD6AD82A0}"), 8, 0, 0x0409,
     "OpalineKit: Steuerelemente mit Skin für Formulare"};
 
-constexpr EnumValueInfo kPressedValues[] = {{"chk_None", 0}, {"chk_Checked", 1}, {"chk_Inactive", 2}};
-constexpr EnumTypeInfo kPressedEnum{"m_Pressed", kPressedValues};
-
 template <typename Info>
 const Info* find_by_name(std::span<const Info> items, std::string_view name) {
   const auto it = std::ranges::find_if(items, [&](const Info& item) { return equals_ignore_case(item.name, name); });

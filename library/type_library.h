@@ -36,17 +36,19 @@ std::string type_library_reference();
 
 // ---- Enumerations ----------------------------------------------------------
 
-struct EnumValueInfo {
-  std::string_view name;
-  std::int32_t value = 0;
-};
+using EnumValueInfo = NamedValue;
 
 struct EnumTypeInfo {
   std::string_view name;
   std::span<const EnumValueInfo> values;
 };
 
-// m_Pressed, the check box's value: chk_None, chk_Checked, chk_Inactive.
+// m_Pressed, the type of the check box's Value: the control's code uses
+// the constants, designers and the type library the table.
+enum m_Pressed : std::int32_t { chk_None = 0, chk_Checked = 1, chk_Inactive = 2 };
+inline constexpr EnumValueInfo kPressedValues[] = {
+    {"chk_None", chk_None}, {"chk_Checked", chk_Checked}, {"chk_Inactive", chk_Inactive}};
+inline constexpr EnumTypeInfo kPressedEnum{"m_Pressed", kPressedValues};
 const EnumTypeInfo& pressed_enum();
 
 // ---- Classes ---------------------------------------------------------------
@@ -76,6 +78,7 @@ struct MemberTypeInfo {
   PropType type = PropType::Variant;
   bool read_only = false;
   std::string_view help;  // one line of German for the designer
+  const EnumTypeInfo* enumeration = nullptr;  // the values of an Enum-typed member
 };
 
 struct EventArgInfo {

@@ -15,6 +15,7 @@
 #include "host_testing.h"
 #include "library/class_registry.h"
 #include "scripted_backend.h"
+#include "controls_desktop.h"
 
 namespace okit {
 namespace {
@@ -61,7 +62,7 @@ class CaptionControl : public ::testing::Test {
     desktop.mouse_down(mouse_button::Left);
   }
 
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   std::unique_ptr<testing::ScriptedBackend> backend;
   std::shared_ptr<Form> form;
   std::shared_ptr<UserControl> caption;

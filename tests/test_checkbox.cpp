@@ -11,6 +11,7 @@
 #include "host/desktop.h"
 #include "host/paint/compositor.h"
 #include "library/class_registry.h"
+#include "controls_desktop.h"
 
 namespace okit {
 namespace {
@@ -90,7 +91,7 @@ TEST(CheckBoxLayout, EverySequenceOfSizesEndsInAConsistentLayout) {
 // A steady hover tick assigns nothing; the tick that finds the cursor gone
 // repaints the box alone and stops the timer, after which nothing fires.
 TEST(CheckBoxHover, SteadyTicksRepaintNothing) {
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   auto form = desktop.create_form("frmHover");
   form->set_bounds_twips(100 * kTwips, 100 * kTwips, 300 * kTwips, 200 * kTwips);
   auto control = new_check_box();

@@ -9,6 +9,7 @@
 #include "host/elements/image.h"
 #include "host/user_control.h"
 #include "window_services/cursor_test.h"
+#include "controls_desktop.h"
 
 namespace okit {
 namespace {
@@ -41,7 +42,7 @@ class CursorTest : public ::testing::Test {
   }
   bool over(Element& element) { return cursor_over_element(*surface, element, rect, memo); }
 
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   std::shared_ptr<Form> form;
   std::shared_ptr<ProbeSurface> surface;
   std::shared_ptr<Image> image;

@@ -19,6 +19,7 @@
 #include "library/class_registry.h"
 #include "paint_testing.h"
 #include "window_services/mod_ActiveWindow.h"
+#include "controls_desktop.h"
 
 namespace okit {
 namespace {
@@ -49,7 +50,7 @@ struct Session {
     return {button.x + 10, button.y + 10};
   }
 
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   HeadlessBackend backend{desktop};
   std::shared_ptr<Form> form;
 };
@@ -105,7 +106,7 @@ struct TickCount : EventSink {
 };
 
 TEST(OffDesktop, ATimerEnabledBeforeItsFormIsOnADesktopRunsFromWhenItJoins) {
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   desktop.advance(100);
   auto holder = std::make_shared<testing::PlainSurface>("Holder");
   auto timer = std::make_shared<Timer>("Timer1");
@@ -136,7 +137,7 @@ TEST(OffDesktop, WindowsAreListedWhileOnTheDesktopAndFormsOutliveIt) {
   std::shared_ptr<Form> kept;
   std::int32_t button_window = 0;
   {
-    Desktop desktop;
+    testing::ControlsDesktop desktop;
     kept = desktop.create_form("F");
     auto button = place_control(*kept, *kept, "cmd_Opaline_Button", "Button1", {0, 0});
     button_window = button->hwnd();

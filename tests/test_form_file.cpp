@@ -282,6 +282,17 @@ TEST(FormLoader, KeysStoredInFewerBitsRefuseNumbersBeyondThem) {
       << "the largest values that fit load";
 }
 
+// A form's block holds its own saved properties and its client rectangle;
+// what every element has (Tag, Visible) and what it only reports (hwnd) are
+// no keys of a form.
+TEST(FormLoader, FormKeysAreItsSavedPropertiesAndClientRectangle) {
+  EXPECT_EQ(load_error("Begin Host.Form F\n  caption = \"x\"\n  BORDERSTYLE = 0\n  ClientTop = 15\nEnd\n"), "");
+  EXPECT_EQ(load_error("Begin Host.Form F\n  Tag = \"x\"\nEnd\n"), "form.frm:2: unknown property Tag of Form");
+  EXPECT_EQ(load_error("Begin Host.Form F\n  hwnd = 1\nEnd\n"), "form.frm:2: unknown property hwnd of Form");
+  EXPECT_EQ(load_error("Begin Host.Form F\n  BackColor = \"red\"\nEnd\n"),
+            "form.frm:2: value of BackColor is not a number");
+}
+
 // A designer's undo swaps a form's contents in place: the same form object
 // (and window handle) afterwards, holding exactly the new document.
 TEST(FormLoader, ReloadingKeepsTheFormAndReplacesWhatItHolds) {

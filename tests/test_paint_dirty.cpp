@@ -19,6 +19,7 @@
 #include "host/paint/dirty_region.h"
 #include "host/picture.h"
 #include "paint_testing.h"
+#include "controls_desktop.h"
 
 namespace okit {
 namespace {
@@ -227,7 +228,7 @@ TEST(DirtyTracking, ClsAndPrintOfTheSameCaptionRepaintOnlyTheText) {
 
 class ScreenComposition : public ::testing::Test {
  protected:
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   HeadlessBackend backend{desktop};
   std::shared_ptr<Form> show_form(const char* name, Rect on_screen, std::int32_t back) {
     auto form = desktop.create_form(name);

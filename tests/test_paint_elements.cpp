@@ -15,6 +15,7 @@
 #include "host/paint/colors.h"
 #include "host/picture.h"
 #include "paint_testing.h"
+#include "controls_desktop.h"
 
 namespace okit {
 namespace {
@@ -133,7 +134,7 @@ TEST(PaintLine, DrawsBetweenItsEndPointsInTheContainersUnits) {
 }
 
 TEST(PaintTextBox, SunkenOrFlatBorderTextInsideAndTheSelectionWhenFocused) {
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   auto form = desktop.create_form("frm");
   form->set_bounds_twips(0, 0, 120 * 15, 30 * 15);
   auto field = place<TextBox>(*form, "txt", {0, 0, 100, 21});
@@ -168,7 +169,7 @@ TEST(PaintTextBox, SunkenOrFlatBorderTextInsideAndTheSelectionWhenFocused) {
 }
 
 TEST(PaintCommandButton, RaisedFaceCentredCaptionAndAFrameWhenFocused) {
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   auto form = desktop.create_form("frm");
   form->set_bounds_twips(0, 0, 120 * 15, 40 * 15);
   auto button = place<CommandButton>(*form, "cmd", {10, 10, 85, 33});

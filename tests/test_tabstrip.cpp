@@ -15,6 +15,7 @@
 #include "host/form.h"
 #include "host/user_control.h"
 #include "library/class_registry.h"
+#include "controls_desktop.h"
 
 namespace okit {
 namespace {
@@ -53,7 +54,7 @@ class TabStripPumping : public ::testing::Test {
     desktop.mouse_up(mouse_button::Left);
   }
 
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   std::shared_ptr<Form> form;
   std::shared_ptr<UserControl> strip;
 };

@@ -12,6 +12,7 @@
 #include "host/elements/word_boundaries.h"
 #include "host/font.h"
 #include "paint_testing.h"
+#include "controls_desktop.h"
 
 namespace okit {
 namespace {
@@ -109,7 +110,7 @@ class EditFieldOnForm : public ::testing::Test {
     field = testing::place<TextBox>(*form, "txt", {10, 10, 70, 31});
     other = testing::place<TextBox>(*form, "other", {10, 40, 70, 61});
   }
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   std::shared_ptr<Form> form;
   std::shared_ptr<TextBox> field, other;
 
@@ -218,7 +219,7 @@ TEST(Clipboard, ABackendCanInstallItsOwnAndTakeItBack) {
     std::string text() const override { return "from the system"; }
     void set_text(std::string) override {}
   };
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   desktop.clipboard().set_text("kept");
   desktop.install_clipboard(std::make_unique<Recording>());
   EXPECT_EQ(desktop.clipboard().text(), "from the system");

@@ -8,6 +8,7 @@
 
 #include "host/desktop.h"
 #include "host/elements/timer.h"
+#include "controls_desktop.h"
 
 namespace okit {
 namespace {
@@ -32,7 +33,7 @@ class Timers : public ::testing::Test {
     t->put_Interval(interval);
     return t;
   }
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   std::shared_ptr<Form> form = desktop.create_form("Clock");
   FiringLog log{desktop};
 };

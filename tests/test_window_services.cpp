@@ -15,6 +15,7 @@
 #include "window_services/mod_ActiveWindow.h"
 #include "window_services/mod_MoveWindows.h"
 #include "scripted_backend.h"
+#include "controls_desktop.h"
 
 namespace okit {
 namespace {
@@ -62,7 +63,7 @@ class WindowServices : public ::testing::Test {
     return surface;
   }
 
-  Desktop desktop;
+  testing::ControlsDesktop desktop;
   std::unique_ptr<testing::ScriptedBackend> backend;
 };
 

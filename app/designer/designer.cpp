@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "api/install_controls.h"
 #include "app/designer/property_grid.h"
 #include "host/form_file.h"
 #include "host/form_loader.h"
@@ -17,6 +18,7 @@ bool is_valid_name(std::string_view name) {
 
 Designer::Designer(Desktop* shared)
     : own_desktop_(shared ? nullptr : std::make_unique<Desktop>()), desktop_(shared ? *shared : *own_desktop_) {
+  install_controls(desktop_);
   desktop_.set_application(this);
 }
 

@@ -9,6 +9,7 @@
 #include "host/form_loader.h"
 #include "host/place_control.h"
 #include "host/user_control.h"
+#include "library/class_registry.h"
 
 namespace okit {
 
@@ -18,17 +19,17 @@ constexpr double px = kTwipsPerPixel;
 
 int pixels(double twips) { return static_cast<int>(std::lround(twips / px)); }
 
-// The name a designer gives the first control of a class, before its number.
+// The name a designer gives the first control of a class, before its number:
+// a control's record says it; the host's kinds have their classic ones.
 std::string base_name(const std::string& class_name) {
-  static const std::map<std::string, std::string, std::less<>> names = {
-      {"commandbutton", "Command"},  {"cmd_opaline_button", "Command"}, {"chk_opaline_checkbox", "Check"},
-      {"fam_opaline_framebordder", "Frame"}, {"ctl_opaline_form", "Caption"}, {"txt_opaline_opal", "Text"},
-      {"textbox", "Text"},           {"picturebox", "Picture"},         {"stp_brook_tabstrip", "TabStrip"},
-  };
+  for (const ControlRecord* record : class_registry().records())
+    if (equals_ignore_case(record->class_name, class_name)) return std::string(record->designer_base_name);
+  static const std::map<std::string, std::string, std::less<>> host_names = {
+      {"commandbutton", "Command"}, {"textbox", "Text"}, {"picturebox", "Picture"}};
   std::string key = class_name;
   std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
-  const auto found = names.find(key);
-  return found != names.end() ? found->second : class_name;
+  const auto found = host_names.find(key);
+  return found != host_names.end() ? found->second : class_name;
 }
 
 bool is_inside(const Element& e, const Element& ancestor) {

@@ -6,7 +6,6 @@
 
 #include "host/paint/colors.h"
 #include "host/runtime_error.h"
-#include "library/type_library.h"
 
 namespace okit {
 
@@ -37,41 +36,7 @@ Editor editor_for(PropType type) {
   }
 }
 
-struct NamedValue {
-  std::int32_t value;
-  std::string_view name;
-};
-
-// The host's 16-bit properties that take only a few values get a list as
-// the library's enumeration does, with names of their own.
-constexpr NamedValue kAlignment[] = {{0, "Left"}, {1, "Right"}, {2, "Centre"}};
-constexpr NamedValue kBackStyle[] = {{0, "Transparent"}, {1, "Opaque"}};
-constexpr NamedValue kAppearance[] = {{0, "Flat"}, {1, "3D"}};
-constexpr NamedValue kBoxBorder[] = {{0, "None"}, {1, "Single"}};
-constexpr NamedValue kFormBorder[] = {{0, "None"},   {1, "Fixed"},       {2, "Sizable"},
-                                      {3, "Dialog"}, {4, "Tool window"}, {5, "Sizable tool window"}};
-
-struct HostEnumeration {
-  std::string_view class_name, property;
-  std::span<const NamedValue> values;
-};
-
-constexpr HostEnumeration kHostEnumerations[] = {
-    {"Label", "Alignment", kAlignment},      {"Label", "BackStyle", kBackStyle}, {"TextBox", "Appearance", kAppearance},
-    {"TextBox", "BorderStyle", kBoxBorder}, {"Form", "BorderStyle", kFormBorder},
-};
-
-std::vector<NamedValue> named_values(const Element& object, const PropertyInfo& info) {
-  std::vector<NamedValue> named;
-  if (info.type == PropType::Enum)  // the library's one enumeration, m_Pressed
-    for (const auto& v : pressed_enum().values) named.push_back({v.value, v.name});
-  for (const auto& e : kHostEnumerations)
-    if (e.class_name == object.class_info().name && equals_ignore_case(e.property, info.name))
-      named.assign(e.values.begin(), e.values.end());
-  return named;
-}
-
-// "1 - chk_Checked": a list entry names its number and its name.
+// "1 - Right": a list entry names its number and its name.
 std::string describe_choice(std::int32_t value, const std::vector<std::string>& choices) {
   const std::string prefix = std::to_string(value) + " - ";
   for (const auto& choice : choices)
@@ -79,7 +44,7 @@ std::string describe_choice(std::int32_t value, const std::vector<std::string>& 
   return std::to_string(value);
 }
 
-std::vector<std::string> choices_for(Editor editor, const std::vector<NamedValue>& named) {
+std::vector<std::string> choices_for(Editor editor, std::span<const NamedValue> named) {
   std::vector<std::string> choices;
   if (editor == Editor::Boolean) choices = {"True", "False"};
   if (editor == Editor::Choice)
@@ -100,9 +65,8 @@ std::string show(const Value& value, const PropertyRow& row) {
 }
 
 PropertyRow make_row(Element& object, const PropertyInfo& info) {
-  const auto named = named_values(object, info);
-  const Editor editor = named.empty() ? editor_for(info.type) : Editor::Choice;
-  PropertyRow row{std::string(info.name), info.type, editor, "", choices_for(editor, named)};
+  const Editor editor = info.named_values.empty() ? editor_for(info.type) : Editor::Choice;
+  PropertyRow row{std::string(info.name), info.type, editor, "", choices_for(editor, info.named_values)};
   row.shown = show(info.get(object), row);
   return row;
 }
@@ -132,8 +96,8 @@ Value read_color(std::string_view entered) {
   cannot_read(entered, "a colour");
 }
 
-// A number, or the name of one of the row's choices ("chk_Checked", or the
-// whole entry "1 - chk_Checked" as the list offers it).
+// A number, or the name of one of the row's choices ("Right", or the whole
+// entry "1 - Right" as the list offers it).
 Value read_choice(const PropertyRow& row, std::string_view entered) {
   std::string_view text = trim(entered);
   if (const auto dash = text.find(" - "); dash != std::string_view::npos) text = text.substr(0, dash);

@@ -8,7 +8,7 @@
 #include "host/picture.h"
 #include "host/place_control.h"
 #include "library/toolbox_bitmaps.h"
-#include "library/type_library.h"
+#include "library/class_registry.h"
 
 namespace okit {
 
@@ -19,19 +19,15 @@ struct Tool {
   std::string_view caption;
 };
 
-// The classes a form can hold: the library's six controls and the host's
-// own Label, TextBox and CommandButton.
-constexpr std::array<Tool, 9> kTools = {{
-    {"cmd_Opaline_Button", "Button"},
-    {"chk_Opaline_CheckBox", "CheckBox"},
-    {"fam_Opaline_Framebordder", "Frame"},
-    {"txt_Opaline_opal", "Text field"},
-    {"stp_Brook_TabStrip", "TabStrip"},
-    {"ctl_Opaline_Form", "Caption"},
-    {"Label", "Label"},
-    {"TextBox", "TextBox"},
-    {"CommandButton", "CommandButton"},
-}};
+// The classes a form can hold: the registered controls as their records
+// offer them, then the host's own Label, TextBox and CommandButton.
+std::vector<Tool> tools() {
+  std::vector<Tool> out;
+  for (const ControlRecord* record : class_registry().records())
+    out.push_back({record->class_name, record->toolbox_caption});
+  for (std::string_view host_kind : {"Label", "TextBox", "CommandButton"}) out.push_back({host_kind, host_kind});
+  return out;
+}
 
 constexpr int kToolWidth = 128, kToolHeight = 24;
 
@@ -100,26 +96,28 @@ std::shared_ptr<Picture> icon(std::string_view class_name) {
 }  // namespace
 
 ToolboxWindow::ToolboxWindow(Desktop& desktop, EventRouter& router, Point at, DropHandler on_drop) {
+  const std::vector<Tool> all_tools = tools();
   form_ = desktop.create_form("Toolbox");
   form_->put_Caption("Toolbox");
   form_->place_twips(at.x * kTwipsPerPixel, at.y * kTwipsPerPixel, (kToolWidth + 16) * kTwipsPerPixel,
-                     (int(kTools.size()) * kToolHeight + 16) * kTwipsPerPixel);
-  for (std::size_t i = 0; i < kTools.size(); ++i) {
+                     (int(all_tools.size()) * kToolHeight + 16) * kTwipsPerPixel);
+  for (std::size_t i = 0; i < all_tools.size(); ++i) {
+    tool_classes_.emplace_back(all_tools[i].class_name);
     const int top = 8 + int(i) * kToolHeight;
     auto button = place_control(*form_, *form_, "CommandButton", "Tool" + std::to_string(i + 1), {8, top},
                                 Size{kToolWidth, kToolHeight - 2});
-    button->put_property("Caption", Value(std::string(kTools[i].caption)));
+    button->put_property("Caption", Value(std::string(all_tools[i].caption)));
     router.on(button, "Click", [this, i](std::span<Value>) { pick(i); });
     // A tool dragged out of the toolbox is placed where it is let go; the
     // button raises no Click for a release outside it.
     router.on(button, "MouseUp", [this, i, on_drop, &desktop](std::span<Value>) {
       const Point cursor = desktop.cursor();
-      if (!form_->screen_rect().contains(cursor) && on_drop(std::string(kTools[i].class_name), cursor)) take_pick();
+      if (!form_->screen_rect().contains(cursor) && on_drop(tool_classes_[i], cursor)) take_pick();
     });
     buttons_.push_back(button);
     // The icon lies over the button's left end; a click on it picks the tool too.
     auto image = place_control(*form_, *form_, "Image", "Icon" + std::to_string(i + 1), {14, top + 3});
-    static_cast<Image&>(*image).set_picture(icon(kTools[i].class_name));
+    static_cast<Image&>(*image).set_picture(icon(all_tools[i].class_name));
     router.on(image, "Click", [this, i](std::span<Value>) { pick(i); });
   }
 }
@@ -131,7 +129,7 @@ void ToolboxWindow::pick(std::size_t tool) {
 
 std::optional<std::string> ToolboxWindow::take_pick() {
   if (!picked_) return std::nullopt;
-  const std::string class_name(kTools[*picked_].class_name);
+  const std::string class_name = tool_classes_[*picked_];
   picked_.reset();
   if (form_->alive()) mark_.clear();
   return class_name;

@@ -34,6 +34,7 @@ class ToolboxWindow {
   std::shared_ptr<Form> form_;
   std::optional<std::size_t> picked_;
   std::vector<std::shared_ptr<Element>> buttons_;
+  std::vector<std::string> tool_classes_;  // the class each button places
   SelectionFrames mark_;
 };
 

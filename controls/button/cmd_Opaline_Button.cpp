@@ -4,7 +4,6 @@
 
 #include "host/property_bag.h"
 #include "host/skins.h"
-#include "library/class_registry.h"
 
 namespace okit {
 
@@ -88,24 +87,6 @@ cmd_Opaline_Button::cmd_Opaline_Button() : UserControl("cmd_Opaline_Button") {
   cmd_HotKey->put_TabIndex(1);
 
   connect_handlers();
-}
-
-const ClassInfo& cmd_Opaline_Button::class_info() const {
-  using B = cmd_Opaline_Button;
-  static const ClassInfo info{
-      "cmd_Opaline_Button",
-      "OpalineKit",
-      {
-          prop<&B::get_Enabled, &B::put_Enabled>("Enabled", -514, PropType::Boolean),
-          prop<&B::get_Caption, &B::put_Caption>("Caption", -518, PropType::String),
-          prop<&B::get_ForeColor, &B::put_ForeColor>("ForeColor", 0x68030001, PropType::Color),
-          prop<&B::get_DeactivatedForeColor, &B::put_DeactivatedForeColor>("DeactivatedForeColor", 0x68030000,
-                                                                            PropType::Color),
-      },
-      class_registry().find_class("cmd_Opaline_Button")->host_events(),
-      &element_class_info(),
-  };
-  return info;
 }
 
 // ---- Properties: every put reports a change and redraws, even when the value

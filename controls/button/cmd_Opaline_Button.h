@@ -22,7 +22,8 @@ namespace okit {
 class cmd_Opaline_Button : public UserControl, public MouseAndKeyEvents<cmd_Opaline_Button> {
  public:
   cmd_Opaline_Button();
-  const ClassInfo& class_info() const override;
+  const ClassInfo& class_info() const override;  // button_record.cpp
+  Description describe() override;                // button_description.cpp
 
   // ---- Properties ---------------------------------------------------------
   bool get_Enabled() const { return m_Enabled; }

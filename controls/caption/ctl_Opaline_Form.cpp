@@ -5,7 +5,6 @@
 
 #include "host/property_bag.h"
 #include "host/skins.h"
-#include "library/class_registry.h"
 
 namespace okit {
 
@@ -103,27 +102,6 @@ ctl_Opaline_Form::ctl_Opaline_Form() : UserControl("ctl_Opaline_Form") {
   cmd_click->Move(4600, 60, 200, 200);
 
   connect_handlers();
-}
-
-const ClassInfo& ctl_Opaline_Form::class_info() const {
-  using C = ctl_Opaline_Form;
-  static const ClassInfo info{
-      "ctl_Opaline_Form",
-      "OpalineKit",
-      {
-          prop<&C::get_AutoRedraw, &C::put_AutoRedraw>("AutoRedraw", 0x68030003, PropType::Boolean),
-          prop<&C::get_Enabled, &C::put_Enabled>("Enabled", -514, PropType::Boolean),
-          prop<&C::get_hwnd>("hwnd", -515, PropType::Long),
-          prop<&C::get_Caption, &C::put_Caption>("Caption", -518, PropType::String),
-          prop<&C::get_MoveForm, &C::put_MoveForm>("MoveForm", 0x68030002, PropType::Variant),
-          prop<&C::get_DoMove, &C::put_DoMove>("DoMove", 0x68030001, PropType::Boolean),
-          prop<&C::get_BackColor, &C::put_BackColor>("BackColor", 0x68030000, PropType::Color),
-          prop<&C::get_ReturnCaption, &C::put_ReturnCaption>("ReturnCaption", 0, PropType::String),
-      },
-      class_registry().find_class("ctl_Opaline_Form")->host_events(),
-      &element_class_info(),
-  };
-  return info;
 }
 
 // ---- Properties: every put reports a change, even of the value already set.

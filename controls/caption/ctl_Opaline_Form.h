@@ -25,7 +25,8 @@ namespace okit {
 class ctl_Opaline_Form : public UserControl {
  public:
   ctl_Opaline_Form();
-  const ClassInfo& class_info() const override;
+  const ClassInfo& class_info() const override;  // caption_record.cpp
+  Description describe() override;                // caption_description.cpp
 
   // ---- Properties ---------------------------------------------------------
   bool get_AutoRedraw() const { return AutoRedraw(); }

@@ -4,7 +4,6 @@
 
 #include "host/property_bag.h"
 #include "host/skins.h"
-#include "library/class_registry.h"
 
 namespace okit {
 
@@ -80,29 +79,6 @@ chk_Opaline_CheckBox::chk_Opaline_CheckBox() : UserControl("chk_Opaline_CheckBox
   cmd_HotKey->put_TabIndex(1);
 
   connect_handlers();
-}
-
-const ClassInfo& chk_Opaline_CheckBox::class_info() const {
-  using C = chk_Opaline_CheckBox;
-  static const ClassInfo info{
-      "chk_Opaline_CheckBox",
-      "OpalineKit",
-      {
-          prop<&C::get_Caption, &C::put_Caption>("Caption", -518, PropType::String),
-          prop<&C::get_ForeColor, &C::put_ForeColor>("ForeColor", 0x68030004, PropType::Color),
-          prop<&C::get_BackColor, &C::put_BackColor>("BackColor", -501, PropType::Color),
-          prop<&C::get_FocusColor, &C::put_FocusColor>("FocusColor", 0x68030003, PropType::Color),
-          prop<&C::get_DisabledColor, &C::put_DisabledColor>("DisabledColor", 0x68030002, PropType::Color),
-          prop<&C::get_AutoSize, &C::put_AutoSize>("AutoSize", -500, PropType::Boolean),
-          prop<&C::get_Enabled, &C::put_Enabled>("Enabled", -514, PropType::Boolean),
-          prop<&C::get_Inactive, &C::put_Inactive>("Inactive", 0x68030001, PropType::Boolean),
-          prop<&C::get_Value, &C::put_Value>("Value", 0x68030000, PropType::Enum),
-          prop<&C::get_ReturnValue, &C::put_ReturnValue>("ReturnValue", 0, PropType::Enum),
-      },
-      class_registry().find_class("chk_Opaline_CheckBox")->host_events(),
-      &element_class_info(),
-  };
-  return info;
 }
 
 // ---- Properties: every put stores, reports and updates, even when the value

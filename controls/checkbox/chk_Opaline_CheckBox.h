@@ -19,17 +19,16 @@
 #include "host/elements/picture_box.h"
 #include "host/elements/timer.h"
 #include "host/user_control.h"
+#include "library/type_library.h"
 #include "window_services/cursor_test.h"
 
 namespace okit {
 
-// m_Pressed, the type of Value.
-enum m_Pressed : std::int32_t { chk_None = 0, chk_Checked = 1, chk_Inactive = 2 };
-
 class chk_Opaline_CheckBox : public UserControl, public MouseAndKeyEvents<chk_Opaline_CheckBox> {
  public:
   chk_Opaline_CheckBox();
-  const ClassInfo& class_info() const override;
+  const ClassInfo& class_info() const override;  // checkbox_record.cpp
+  Description describe() override;                // checkbox_description.cpp
 
   // ---- Properties ---------------------------------------------------------
   std::string get_Caption() const { return m_Caption; }

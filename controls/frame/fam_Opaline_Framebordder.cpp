@@ -6,7 +6,6 @@
 #include <string>
 
 #include "host/property_bag.h"
-#include "library/class_registry.h"
 
 namespace okit {
 
@@ -45,24 +44,6 @@ fam_Opaline_Framebordder::fam_Opaline_Framebordder() : UserControl("fam_Opaline_
     line->put_X2(x);
     line->put_Y2(20);
   }
-}
-
-const ClassInfo& fam_Opaline_Framebordder::class_info() const {
-  using F = fam_Opaline_Framebordder;
-  static const ClassInfo info{
-      "fam_Opaline_Framebordder",
-      "OpalineKit",
-      {
-          prop<&F::get_Enabled, &F::put_Enabled>("Enabled", 0x68030002, PropType::Boolean),
-          prop<&F::get_hwnd>("hwnd", 0x68030001, PropType::Long),
-          prop<&F::get_Caption, &F::put_Caption>("Caption", -518, PropType::String),
-          prop<&F::get_BackColor, &F::put_BackColor>("BackColor", 0x68030000, PropType::Color),
-          prop<&F::get_ReturnCaption, &F::put_ReturnCaption>("ReturnCaption", 0, PropType::String),
-      },
-      class_registry().find_class("fam_Opaline_Framebordder")->host_events(),
-      &element_class_info(),
-  };
-  return info;
 }
 
 // ---- Properties: every put stores the value, reports the change (also of

@@ -20,7 +20,8 @@ namespace okit {
 class fam_Opaline_Framebordder : public UserControl {
  public:
   fam_Opaline_Framebordder();
-  const ClassInfo& class_info() const override;
+  const ClassInfo& class_info() const override;  // frame_record.cpp
+  Description describe() override;                // frame_description.cpp
 
   // ---- Properties, in interface order --------------------------------------
   bool get_Enabled() const { return enabled(); }

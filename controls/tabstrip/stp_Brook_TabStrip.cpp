@@ -3,7 +3,6 @@
 #include "controls/tabstrip/stp_Brook_TabStrip.h"
 
 #include "host/skins.h"
-#include "library/class_registry.h"
 
 namespace okit {
 
@@ -73,17 +72,6 @@ stp_Brook_TabStrip::stp_Brook_TabStrip() : UserControl("stp_Brook_TabStrip") {
   lbl_caption1->put_BackColor(kBandColor);
 
   connect_handlers();
-}
-
-const ClassInfo& stp_Brook_TabStrip::class_info() const {
-  static const ClassInfo info{
-      "stp_Brook_TabStrip",
-      "OpalineKit",
-      {},
-      class_registry().find_class("stp_Brook_TabStrip")->host_events(),
-      &element_class_info(),
-  };
-  return info;
 }
 
 // Height first, then width, each from the bottom bar; the nested resize

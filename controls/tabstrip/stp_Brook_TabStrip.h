@@ -19,7 +19,8 @@ namespace okit {
 class stp_Brook_TabStrip : public UserControl {
  public:
   stp_Brook_TabStrip();
-  const ClassInfo& class_info() const override;
+  const ClassInfo& class_info() const override;  // tabstrip_record.cpp
+  Description describe() override;                // tabstrip_description.cpp
 
   // Whatever size it is given, the control takes the size of its bottom bar.
   void UserControl_Resize() override;

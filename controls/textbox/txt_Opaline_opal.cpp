@@ -5,7 +5,6 @@
 
 #include "host/property_bag.h"
 #include "host/skins.h"
-#include "library/class_registry.h"
 
 namespace okit {
 
@@ -72,31 +71,6 @@ void txt_Opaline_opal::connect_handlers() {
   for (std::string_view event :
        {"Change", "Click", "DblClick", "KeyDown", "KeyPress", "KeyUp", "MouseDown", "MouseMove", "MouseUp"})
     handle(*txt_text, event, [this, event](std::span<Value> args) { RaiseEvent(event, args); });
-}
-
-const ClassInfo& txt_Opaline_opal::class_info() const {
-  using T = txt_Opaline_opal;
-  static const ClassInfo info{
-      "txt_Opaline_opal",
-      "OpalineKit",
-      {
-          prop<&T::get_Appearance, &T::put_Appearance>("Appearance", 0x68030009, PropType::Integer),
-          prop<&T::get_Enabled, &T::put_Enabled>("Enabled", 0x68030008, PropType::Boolean),
-          prop<&T::get_ForeColor, &T::put_ForeColor>("ForeColor", 0x68030007, PropType::Color),
-          prop<&T::get_HideSelection>("HideSelection", 0x68030006, PropType::Boolean),
-          prop<&T::get_Locked, &T::put_Locked>("Locked", 0x68030005, PropType::Boolean),
-          prop<&T::get_PasswordChar, &T::put_PasswordChar>("PasswordChar", 0x68030004, PropType::String),
-          prop<&T::get_SelLength, &T::put_SelLength>("SelLength", 0x68030003, PropType::Long),
-          prop<&T::get_SelStart, &T::put_SelStart>("SelStart", 0x68030002, PropType::Long),
-          prop<&T::get_SelText, &T::put_SelText>("SelText", 0x68030001, PropType::String),
-          prop<&T::get_Text, &T::put_Text>("Text", -518, PropType::String),
-          prop<&T::get_hwnd>("hwnd", 0x68030000, PropType::Long),
-          prop<&T::get_ReturnText, &T::put_ReturnText>("ReturnText", 0, PropType::String),
-      },
-      class_registry().find_class("txt_Opaline_opal")->host_events(),
-      &element_class_info(),
-  };
-  return info;
 }
 
 // ---- Properties: each put assigns the field's property and then reports the

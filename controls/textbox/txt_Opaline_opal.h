@@ -20,7 +20,8 @@ namespace okit {
 class txt_Opaline_opal : public UserControl, public MouseAndKeyEvents<txt_Opaline_opal> {
  public:
   txt_Opaline_opal();
-  const ClassInfo& class_info() const override;
+  const ClassInfo& class_info() const override;  // textbox_record.cpp
+  Description describe() override;                // textbox_description.cpp
 
   // ---- Properties, in interface order --------------------------------------
   std::int16_t get_Appearance() const { return txt_text->Appearance(); }

@@ -13,6 +13,7 @@ class CommandButton : public Element {
  public:
   explicit CommandButton(std::string name);
   const ClassInfo& class_info() const override;
+  Description describe() override;
   bool can_take_focus() const override { return true; }
   void key_down(std::int16_t& key_code, std::int16_t& shift) override;
   void key_up(std::int16_t& key_code, std::int16_t& shift) override;

@@ -14,6 +14,7 @@ class Image : public Element {
  public:
   explicit Image(std::string name);
   const ClassInfo& class_info() const override;
+  Description describe() override;
 
   const std::shared_ptr<Picture>& picture() const { return picture_; }
   // A non-stretching image takes the size of every picture it is given.

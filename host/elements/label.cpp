@@ -117,6 +117,13 @@ void Label::apply_auto_size() {
   set_bounds_twips(left_twips(), top_twips(), width, height);
 }
 
+namespace {
+
+constexpr NamedValue kAlignments[] = {{"Left", 0}, {"Right", 1}, {"Centre", 2}};
+constexpr NamedValue kBackStyles[] = {{"Transparent", 0}, {"Opaque", 1}};
+
+}  // namespace
+
 const ClassInfo& Label::class_info() const {
   namespace ev = standard_events;
   static const ClassInfo info{
@@ -126,9 +133,11 @@ const ClassInfo& Label::class_info() const {
           prop<&Label::Caption, &Label::put_Caption>("Caption", 0, PropType::String),
           prop<&Label::ForeColor, &Label::put_ForeColor>("ForeColor", -513, PropType::Color),
           prop<&Label::BackColor, &Label::put_BackColor>("BackColor", -501, PropType::Color),
-          prop<&Label::BackStyle, &Label::put_BackStyle>("BackStyle", -502, PropType::Integer),
+          with_named_values(prop<&Label::BackStyle, &Label::put_BackStyle>("BackStyle", -502, PropType::Integer),
+                            kBackStyles),
           prop<&Label::AutoSize, &Label::put_AutoSize>("AutoSize", -500, PropType::Boolean),
-          prop<&Label::Alignment, &Label::put_Alignment>("Alignment", 1, PropType::Integer),
+          with_named_values(prop<&Label::Alignment, &Label::put_Alignment>("Alignment", 1, PropType::Integer),
+                            kAlignments),
           prop<&Label::WordWrap, &Label::put_WordWrap>("WordWrap", 2, PropType::Boolean),
           prop<&Label::UseMnemonic, &Label::put_UseMnemonic>("UseMnemonic", 3, PropType::Boolean),
           prop<&Label::FontBold, &Label::put_FontBold>("FontBold", 4, PropType::Boolean),

@@ -16,6 +16,7 @@ class Label : public Element {
  public:
   explicit Label(std::string name);
   const ClassInfo& class_info() const override;
+  Description describe() override;
   char access_key() const override;
 
   const std::string& Caption() const { return caption_; }

@@ -16,6 +16,7 @@ class PictureBox : public Element {
 
   explicit PictureBox(std::string name);
   const ClassInfo& class_info() const override;
+  Description describe() override;
   ScaleMode child_scale_mode() const override { return scale_mode_; }
 
   std::int16_t get_Align() const { return static_cast<std::int16_t>(align_); }

@@ -61,6 +61,13 @@ std::string TextBox::display_text() const {
   return shown;
 }
 
+namespace {
+
+constexpr NamedValue kAppearances[] = {{"Flat", 0}, {"3D", 1}};
+constexpr NamedValue kBorderStyles[] = {{"None", 0}, {"Single", 1}};
+
+}  // namespace
+
 const ClassInfo& TextBox::class_info() const {
   namespace ev = standard_events;
   static const ClassInfo info{
@@ -75,8 +82,11 @@ const ClassInfo& TextBox::class_info() const {
           prop<&TextBox::Locked, &TextBox::put_Locked>("Locked", 5, PropType::Boolean),
           prop<&TextBox::ForeColor, &TextBox::put_ForeColor>("ForeColor", -513, PropType::Color),
           prop<&TextBox::BackColor, &TextBox::put_BackColor>("BackColor", -501, PropType::Color),
-          prop<&TextBox::Appearance, &TextBox::put_Appearance>("Appearance", -520, PropType::Integer),
-          prop<&TextBox::BorderStyle, &TextBox::put_BorderStyle>("BorderStyle", -504, PropType::Integer),
+          with_named_values(prop<&TextBox::Appearance, &TextBox::put_Appearance>("Appearance", -520, PropType::Integer),
+                            kAppearances),
+          with_named_values(
+              prop<&TextBox::BorderStyle, &TextBox::put_BorderStyle>("BorderStyle", -504, PropType::Integer),
+              kBorderStyles),
           prop<&TextBox::HideSelection>("HideSelection", 6, PropType::Boolean),
           prop<&TextBox::MaxLength, &TextBox::put_MaxLength>("MaxLength", 7, PropType::Long),
       },

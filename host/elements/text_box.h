@@ -30,6 +30,7 @@ class TextBox : public Element {
  public:
   explicit TextBox(std::string name);
   const ClassInfo& class_info() const override;
+  Description describe() override;
   bool can_take_focus() const override { return true; }
   void key_down(std::int16_t& key_code, std::int16_t& shift) override;
   void key_press(std::int16_t& key_ascii) override;

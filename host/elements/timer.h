@@ -19,6 +19,7 @@ class Timer : public Element {
   explicit Timer(std::string name, const Element* host = nullptr);
   ~Timer() override;
   const ClassInfo& class_info() const override;
+  Description describe() override;
   bool hit_testable() const override { return false; }
 
   std::int32_t Interval() const { return interval_; }
