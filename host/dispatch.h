@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host/value.h"
+#include "host/value_cast.h"
 
 namespace okit {
 
@@ -107,29 +108,6 @@ class Dispatch : public std::enable_shared_from_this<Dispatch> {
 
 namespace detail {
 
-template <typename T>
-Value to_value(const T& v) {
-  using U = std::decay_t<T>;
-  if constexpr (std::is_same_v<U, bool>) return Value::boolean(v);
-  else if constexpr (std::is_same_v<U, Value>) return v;
-  else return Value(v);
-}
-
-template <typename T>
-T from_value(const Value& v) {
-  if constexpr (std::is_same_v<T, bool>) return v.to_bool();
-  else if constexpr (std::is_same_v<T, std::int16_t>) return v.to_integer();
-  else if constexpr (std::is_same_v<T, std::int32_t>) return v.to_long();
-  else if constexpr (std::is_same_v<T, float>) return v.to_single();
-  else if constexpr (std::is_same_v<T, double>) return v.to_double();
-  else if constexpr (std::is_same_v<T, std::string>) return v.to_string();
-  else if constexpr (std::is_same_v<T, Value>) return v;
-  else if constexpr (std::is_same_v<T, ObjectRef>) {
-    if (v.type() != VarType::Object) throw RuntimeError(err::TypeMismatch);
-    return v.as_object();
-  } else static_assert(sizeof(T) == 0, "unsupported property type");
-}
-
 template <typename M> struct member_traits;
 template <typename C, typename R> struct member_traits<R (C::*)() const> { using cls = C; using ret = R; };
 template <typename C, typename R> struct member_traits<R (C::*)()> { using cls = C; using ret = R; };
@@ -142,12 +120,12 @@ PropertyInfo prop(std::string_view name, std::int32_t dispid, PropType type) {
   using G = detail::member_traits<decltype(Get)>;
   PropertyInfo info{name, dispid, type, nullptr, nullptr};
   info.get = [](Dispatch& o) -> Value {
-    return detail::to_value((static_cast<typename G::cls&>(o).*Get)());
+    return to_value((static_cast<typename G::cls&>(o).*Get)());
   };
   if constexpr (!std::is_same_v<decltype(Put), std::nullptr_t>) {
     using P = detail::member_traits<decltype(Put)>;
     info.put = [](Dispatch& o, const Value& v) {
-      (static_cast<typename P::cls&>(o).*Put)(detail::from_value<typename P::arg>(v));
+      (static_cast<typename P::cls&>(o).*Put)(from_value<typename P::arg>(v));
     };
   }
   return info;

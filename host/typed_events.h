@@ -17,6 +17,7 @@
 
 #include "host/runtime_error.h"
 #include "host/value.h"
+#include "host/value_cast.h"
 
 namespace okit {
 
@@ -29,23 +30,6 @@ using KeyPressEventHandler = std::function<void(std::int16_t& KeyAscii)>;
 using LateBoundHandler = std::function<void(std::span<Value> args)>;
 
 namespace typed_events_detail {
-
-template <typename T>
-T from_value(const Value& v) {
-  if constexpr (std::is_same_v<T, std::int16_t>) return v.to_integer();
-  else if constexpr (std::is_same_v<T, std::int32_t>) return v.to_long();
-  else if constexpr (std::is_same_v<T, float>) return v.to_single();
-  else if constexpr (std::is_same_v<T, double>) return v.to_double();
-  else if constexpr (std::is_same_v<T, bool>) return v.to_bool();
-  else if constexpr (std::is_same_v<T, std::string>) return v.to_string();
-  else static_assert(sizeof(T) == 0, "no event argument of this type");
-}
-
-template <typename T>
-Value to_value(const T& v) {
-  if constexpr (std::is_same_v<T, bool>) return Value::boolean(v);
-  else return Value(v);
-}
 
 template <typename... A, std::size_t... I>
 void call(const std::function<void(A&...)>& handler, std::span<Value> args, std::index_sequence<I...>) {

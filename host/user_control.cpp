@@ -186,12 +186,12 @@ template <auto Get, auto Put = nullptr>
 PropertyInfo forwarded(std::string_view name, std::int32_t dispid, PropType type) {
   PropertyInfo info{name, dispid, type, nullptr, nullptr};
   info.get = [](Dispatch& d) -> Value {
-    return detail::to_value((static_cast<SurfaceDispatch&>(d).surface().*Get)());
+    return to_value((static_cast<SurfaceDispatch&>(d).surface().*Get)());
   };
   if constexpr (!std::is_same_v<decltype(Put), std::nullptr_t>) {
     using P = detail::member_traits<decltype(Put)>;
     info.put = [](Dispatch& d, const Value& v) {
-      (static_cast<SurfaceDispatch&>(d).surface().*Put)(detail::from_value<typename P::arg>(v));
+      (static_cast<SurfaceDispatch&>(d).surface().*Put)(from_value<typename P::arg>(v));
     };
   }
   return info;
