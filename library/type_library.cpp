@@ -29,10 +29,6 @@ std::string type_library_reference() {
 
 const EnumTypeInfo& pressed_enum() { return kPressedEnum; }
 
-std::string ClassTypeInfo::default_interface_name() const { return std::string("_").append(name); }
-
-std::string ClassTypeInfo::event_interface_name() const { return "__" + std::string(name); }
-
 std::vector<InterfaceFunction> ClassTypeInfo::interface_functions() const {
   std::vector<InterfaceFunction> functions;
   if (accessor_order == AccessorOrder::AllGettersFirst) {

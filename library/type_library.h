@@ -119,8 +119,6 @@ struct ClassTypeInfo {
   std::span<const MemberTypeInfo> members;  // interface order
   std::span<const EventTypeInfo> events;    // interface order
 
-  std::string default_interface_name() const;  // "_" + name
-  std::string event_interface_name() const;    // "__" + name
   std::vector<InterfaceFunction> interface_functions() const;
 
   const MemberTypeInfo* find_member(std::string_view member_name) const;  // case-insensitive
