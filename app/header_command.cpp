@@ -105,7 +105,7 @@ void collect_members(const Desktop* desktop, const FormBlock& block, const std::
     std::shared_ptr<Element> probe;
     if (found == loaded.end()) probe = create_control(desktop, child.library, child.class_name);
     const ClassInfo& info = (found != loaded.end() ? found->second : probe.get())->class_info();
-    if (info.library == "Host") plan.includes.insert(host_element_header(info.name));
+    if (info.library == kHostLibrary) plan.includes.insert(host_element_header(info.name));
     plan.members.push_back({child.name, child.name, "::okit::" + std::string(info.name), child.line});
     collect_members(desktop, child, loaded, plan);
   }

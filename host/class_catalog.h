@@ -29,9 +29,6 @@ class ClassCatalog {
   // created now.
   virtual std::shared_ptr<Element> create(std::string_view class_name) = 0;
 
-  // The dispatch table of a class that can be created, or nullptr.
-  virtual const ClassInfo* find_class_info(std::string_view class_name) const = 0;
-
   // The type information a saved form names the library with, the line
   // `Object = "{GUID}#8.0#0"; "OpalineKit"` of a form file.
   virtual std::string form_file_object_line() const = 0;

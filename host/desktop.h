@@ -57,8 +57,8 @@ class Desktop : public EventSink {
   ApplicationEvents* application() const { return app_; }
 
   // The control classes forms on this desktop can hold besides the host's
-  // own element kinds. Installing one is part of setting up the desktop, so
-  // reset() keeps it. Raises Can't create object (429) when none is installed.
+  // own element kinds; installing one is part of setting up the desktop.
+  // class_catalog() raises Can't create object (429) when none is installed.
   void set_class_catalog(ClassCatalog* catalog) { catalog_ = catalog; }
   ClassCatalog& class_catalog() const;
   bool has_class_catalog() const { return catalog_ != nullptr; }

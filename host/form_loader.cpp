@@ -17,8 +17,6 @@ namespace okit {
 
 namespace {
 
-constexpr std::string_view kHostLibrary = "Host";
-
 // The keys the host keeps for every control; the rest belong to the control.
 constexpr std::string_view kHostKeys[] = {"Height", "Left", "TabIndex", "Top", "Width", "_ExtentX", "_ExtentY"};
 

@@ -14,6 +14,10 @@
 
 namespace okit {
 
+// The library form files name the host's own element kinds with
+// ("Host.Label").
+inline constexpr std::string_view kHostLibrary = "Host";
+
 // Creates a control by its form-file class: a host element kind
 // ("Host.Label") or a class of the desktop's catalog
 // ("OpalineKit.cmd_Opaline_Button"). Throws RuntimeError 429 when there is

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/desktop.h"
 #include "host/elements/element_kinds.h"
 #include "host/form_loader.h"
 #include "host/property_bag.h"
 #include "host/user_control.h"
-#include "host/desktop.h"
 
 namespace okit {
 
@@ -87,7 +87,7 @@ FormDocument describe_form(Form& form) {
     top.children.push_back(describe_control(*child));
   }
   // The library's type information is named once any control comes from it.
-  const auto from_library = [](const Element* control) { return library_of(*control) != "Host"; };
+  const auto from_library = [](const Element* control) { return library_of(*control) != kHostLibrary; };
   if (form.desktop() && std::ranges::any_of(form.controls(), from_library))
     doc.object_lines.push_back(form.desktop()->class_catalog().form_file_object_line());
   return doc;

@@ -19,7 +19,7 @@ std::shared_ptr<Element> ClassFactory::create_instance() const { return class_re
 
 ClassRegistry::ClassRegistry() {
   for (const ClassTypeInfo& type : opaline_classes())
-    entries_.push_back({&type, nullptr, ClassFactory(type), nullptr, nullptr, 0});
+    entries_.push_back({&type, nullptr, ClassFactory(type), nullptr, 0});
 }
 
 const ClassRegistry::Entry* ClassRegistry::find_entry(const Guid& class_id) const {
@@ -27,13 +27,15 @@ const ClassRegistry::Entry* ClassRegistry::find_entry(const Guid& class_id) cons
   return it == entries_.end() ? nullptr : &*it;
 }
 
+// The control's own class_info() binds the same record for dispatch; binding
+// here too makes a record that disagrees with the library stop the program
+// at start-up rather than at the first use of the class.
 void ClassRegistry::register_control(const ControlRecord& record) {
-  auto bound = std::make_shared<const ClassInfo>(bind_record(record));
+  (void)bind_record(record);
   std::lock_guard lock(mutex_);
   Entry* entry = find_named(entries_, record.class_name);
   entry->factory = record.create;
   entry->record = &record;
-  entry->bound = std::move(bound);
   entry->registered_as = ++registrations_;
 }
 
@@ -49,12 +51,6 @@ std::vector<const ControlRecord*> ClassRegistry::records() const {
 }
 
 std::string_view ClassRegistry::library_name() const { return type_library().name; }
-
-const ClassInfo* ClassRegistry::find_class_info(std::string_view class_name) const {
-  std::lock_guard lock(mutex_);
-  const Entry* entry = find_named(entries_, class_name);
-  return entry && entry->factory ? entry->bound.get() : nullptr;
-}
 
 std::string ClassRegistry::form_file_object_line() const {
   return "Object = \"" + type_library_reference() + "\"; \"" + std::string(type_library().name) + "\"";

@@ -64,7 +64,6 @@ class ClassRegistry : public ClassCatalog {
   // A new instance of the class. Raises Can't create object (429) when the
   // class is unknown or has no factory, or the factory returns nothing.
   std::shared_ptr<Element> create(std::string_view class_name) override;
-  const ClassInfo* find_class_info(std::string_view class_name) const override;
   std::string form_file_object_line() const override;
 
   // The type information of a published class (name case-insensitive), or
@@ -89,8 +88,7 @@ class ClassRegistry : public ClassCatalog {
     ControlFactory factory;
     ClassFactory class_factory;
     const ControlRecord* record = nullptr;
-    std::shared_ptr<const ClassInfo> bound;  // the record's dispatch table
-    int registered_as = 0;                   // registration order
+    int registered_as = 0;  // registration order
   };
 
   const Entry* find_entry(const Guid& class_id) const;
