@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -14,8 +12,8 @@
 #include "app/silent_application.h"
 #include "app/usage.h"
 #include "host/form_loader.h"
-#include "host/replace_file.h"
 #include "host/utf8.h"
+#include "host/whole_file.h"
 
 namespace okit {
 
@@ -206,16 +204,10 @@ Expected<std::string> make_header(const std::string& path) {
   return header_text(*plan, doc->form.name, printable_file_name(path));
 }
 
-std::optional<std::string> file_text(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // A header that already holds `text` keeps its time stamp, so a build does
 // not recompile what includes it.
 std::optional<LoadError> write_header_file(const std::string& path, const std::string& text) {
-  if (file_text(path) == text) return std::nullopt;
+  if (read_whole_file(path) == text) return std::nullopt;
   if (Expected<bool> written = replace_file(path, text); !written) return written.error();
   return std::nullopt;
 }

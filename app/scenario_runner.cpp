@@ -1,11 +1,11 @@
 #include "app/scenario_runner.h"
 
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "api/install_controls.h"
 #include "host/user_control.h"
+#include "host/whole_file.h"
 
 namespace okit {
 
@@ -190,14 +190,12 @@ int run_scenario_file(const std::string& path, std::ostream& out, std::ostream& 
     buffer << std::cin.rdbuf();
     text = buffer.str();
   } else {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const auto file = read_whole_file(path);
+    if (!file) {
       err << path << ":0: cannot read the file\n";
       return 2;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
+    text = *file;
     if (const auto slash = path.rfind('/'); slash != std::string::npos) base_dir = path.substr(0, slash);
   }
   auto script = parse_script(text, path == "-" ? "<stdin>" : path);

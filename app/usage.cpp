@@ -16,7 +16,8 @@ constexpr OptionHelp kScaleOption{"--scale N", "draw each pixel as an N x N bloc
 constexpr std::array kRunOptions{kScaleOption, kSkinsOption};
 constexpr std::array kRenderOptions{
     OptionHelp{"-o OUT.png", "the PNG file to write (required)"},
-    OptionHelp{"--state STATE", "show every control in one look: normal, hover, pressed, focused, disabled or inactive"},
+    OptionHelp{"--state STATE",
+               "show every control in one look: normal, hover, pressed, focused, disabled or inactive"},
     kScaleOption,
     OptionHelp{"--tree", "also print the form's semantic tree (role, name, value, states, access key of each control) "
                          "instead of the confirmation line"},

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "host/form_file.h"
-#include "host/replace_file.h"
+#include "host/whole_file.h"
 #include "host/utf8.h"
 
 namespace okit {

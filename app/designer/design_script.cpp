@@ -5,14 +5,13 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "app/designer/design_window.h"
 #include "app/designer/property_grid.h"
-#include "app/usage.h"
 #include "app/scenario_parser.h"
+#include "app/usage.h"
 #include "host/picture.h"
+#include "host/whole_file.h"
 
 namespace okit {
 
@@ -213,14 +212,6 @@ class DesignScriptRunner {
   bool failed_ = false;
 };
 
-std::optional<std::string> read_text(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
-}
-
 }  // namespace
 
 int run_design_script(Designer& designer, const std::vector<DesignCommand>& commands, std::ostream& out,
@@ -238,7 +229,7 @@ int design_command(const std::vector<std::string>& args, std::ostream& out, std:
   if (form_path.empty()) return short_usage(err, "design");
   std::vector<DesignCommand> commands;
   if (!script_path.empty()) {
-    const auto text = read_text(script_path);
+    const auto text = read_whole_file(script_path);
     if (!text) {
       err << script_path << ":0: cannot read the file\n";
       return 2;

@@ -1,9 +1,11 @@
-#include "host/replace_file.h"
+#include "host/whole_file.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 namespace okit {
@@ -37,6 +39,12 @@ bool write_and_close(std::FILE* file, const std::string& text) {
 }
 
 }  // namespace
+
+std::optional<std::string> read_whole_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 Expected<bool> replace_file(const std::string& path, const std::string& text) {
   namespace fs = std::filesystem;
