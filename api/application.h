@@ -19,13 +19,14 @@
 #include <string_view>
 
 #include "host/desktop.h"
+#include "host/export.h"
 #include "host/runtime_error.h"
 
 namespace okit {
 
 class SdlBackend;
 
-class Application final : private ApplicationEvents {
+class OKIT_EXPORT Application final : private ApplicationEvents {
  public:
   // Starts with an empty desktop of its own.
   Application();

@@ -13,10 +13,6 @@ set(OKIT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/OpalineKit)
 set_target_properties(OpalineKit PROPERTIES EXPORT_NAME Core)
 set_target_properties(OpalineKitApplication PROPERTIES EXPORT_NAME Application)
 set_target_properties(okit PROPERTIES EXPORT_NAME okit)
-# okit finds the libraries beside it wherever the tree is unpacked (a prefix,
-# or a Debian package extracted into a scratch folder).
-file(RELATIVE_PATH OKIT_BIN_TO_LIB ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
-set_target_properties(okit PROPERTIES INSTALL_RPATH "$ORIGIN/${OKIT_BIN_TO_LIB}")
 install(TARGETS OpalineKit OpalineKitApplication okit EXPORT OpalineKitTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

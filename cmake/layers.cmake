@@ -19,5 +19,7 @@ function(okit_layer name)
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${view}/${folder} SYMBOLIC)
   endforeach()
   add_library(${name} OBJECT ${layer_SOURCES})
+  # The shared libraries export only what is marked OKIT_EXPORT (host/export.h).
+  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   target_include_directories(${name} PRIVATE ${view})
 endfunction()

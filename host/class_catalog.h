@@ -11,12 +11,13 @@
 #include <string_view>
 
 #include "host/dispatch.h"
+#include "host/export.h"
 
 namespace okit {
 
 class Element;
 
-class ClassCatalog {
+class OKIT_EXPORT ClassCatalog {
  public:
   virtual ~ClassCatalog() = default;
 

@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "host/export.h"
+
 namespace okit {
 
-struct DescribedState {
+struct OKIT_EXPORT DescribedState {
   bool focused = false;
   bool disabled = false;
   bool hidden = false;
@@ -25,7 +27,7 @@ struct DescribedState {
 };
 
 // Something a user can do to the element, and what doing it means.
-struct DescribedAction {
+struct OKIT_EXPORT DescribedAction {
   std::string name;    // "press", "toggle", "select"
   std::string effect;  // a sentence for a person: "Shows the second tab."
   // Does it as the user would. Safe to call after the element is gone
@@ -33,7 +35,7 @@ struct DescribedAction {
   std::function<void()> perform;
 };
 
-struct Description {
+struct OKIT_EXPORT Description {
   // What kind of thing it is: window, button, checkbox, textbox, group,
   // tablist, tab, label, image, picture, element; empty for something
   // nobody can see or reach (a timer).

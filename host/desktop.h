@@ -20,6 +20,7 @@
 #include "host/class_catalog.h"
 #include "host/element.h"
 #include "host/elements/clipboard.h"
+#include "host/export.h"
 #include "host/form.h"
 #include "host/timer_queue.h"
 #include "host/window_table.h"
@@ -27,7 +28,7 @@
 namespace okit {
 
 // Where the application sees what controls do.
-class ApplicationEvents {
+class OKIT_EXPORT ApplicationEvents {
  public:
   virtual ~ApplicationEvents() = default;
   virtual void control_event(Element& control, std::string_view event, std::span<Value> args) = 0;
@@ -44,7 +45,7 @@ namespace shift_mask {
 inline constexpr std::int16_t Shift = 1, Ctrl = 2, Alt = 4;
 }
 
-class Desktop : public EventSink {
+class OKIT_EXPORT Desktop : public EventSink {
  public:
   Desktop();
   // Unloads the forms that are left: their elements give up their windows

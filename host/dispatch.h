@@ -12,6 +12,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "host/export.h"
 #include "host/value.h"
 #include "host/value_cast.h"
 
@@ -20,12 +21,12 @@ namespace okit {
 class Dispatch;
 
 // One value of an enumeration, as a designer lists it ("1 - chk_Checked").
-struct NamedValue {
+struct OKIT_EXPORT NamedValue {
   std::string_view name;
   std::int32_t value = 0;
 };
 
-struct PropertyInfo {
+struct OKIT_EXPORT PropertyInfo {
   std::string_view name;
   std::int32_t dispid = 0;
   PropType type = PropType::Variant;
@@ -50,13 +51,13 @@ inline PropertyInfo with_named_values(PropertyInfo info, std::span<const NamedVa
   return info;
 }
 
-struct EventInfo {
+struct OKIT_EXPORT EventInfo {
   std::string_view name;
   std::int32_t dispid = 0;
   std::vector<PropType> args;  // every argument is passed by reference
 };
 
-struct ClassInfo {
+struct OKIT_EXPORT ClassInfo {
   std::string_view name;     // "cmd_Opaline_Button", "Label"
   std::string_view library;  // "OpalineKit" or "Host" (as in form files)
   std::vector<PropertyInfo> properties;  // interface order
@@ -72,9 +73,9 @@ struct ClassInfo {
   const EventInfo* find_event(std::string_view name) const;        // case-insensitive
 };
 
-bool equals_ignore_case(std::string_view a, std::string_view b);
+OKIT_EXPORT bool equals_ignore_case(std::string_view a, std::string_view b);
 
-class Dispatch : public std::enable_shared_from_this<Dispatch> {
+class OKIT_EXPORT Dispatch : public std::enable_shared_from_this<Dispatch> {
  public:
   Dispatch() = default;
   Dispatch(const Dispatch&) = delete;

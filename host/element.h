@@ -15,6 +15,7 @@
 
 #include "host/description.h"
 #include "host/dispatch.h"
+#include "host/export.h"
 #include "host/geometry.h"
 #include "host/scale.h"
 
@@ -31,7 +32,7 @@ class UserControl;
 // to the application.
 // The source is passed by reference and is not held: a sink that reads it
 // after running handlers, which may destroy it, holds it first.
-class EventSink {
+class OKIT_EXPORT EventSink {
  public:
   virtual ~EventSink() = default;
   virtual void element_event(Element& source, std::string_view event, std::span<Value> args) = 0;
@@ -43,7 +44,7 @@ class EventSink {
 // control's design-time layout.
 enum class ElementRole : std::uint8_t { ChildElement, Control, Form };
 
-class Element : public Dispatch {
+class OKIT_EXPORT Element : public Dispatch {
  public:
   explicit Element(std::string name);
   ~Element() override;
@@ -236,11 +237,11 @@ class Element : public Dispatch {
 
 // The properties every element kind shares (Name, Left, Top, Width, Height,
 // Visible, Enabled, TabIndex, Tag, hWnd); element tables fall back to it.
-const ClassInfo& element_class_info();
+OKIT_EXPORT const ClassInfo& element_class_info();
 
 // An action that raises Click on `target` as a user's click does, so the
 // handlers a click runs run; it does nothing once the target is gone.
-DescribedAction click_action(Element& target, std::string name, std::string effect);
+OKIT_EXPORT DescribedAction click_action(Element& target, std::string name, std::string effect);
 
 // Depth-first walk of a subtree (the root first).
 template <typename F>

@@ -8,9 +8,11 @@
 #include <utility>
 #include <variant>
 
+#include "host/export.h"
+
 namespace okit {
 
-struct LoadError {
+struct OKIT_EXPORT LoadError {
   std::string file;
   int line = 0;  // 1-based; 0 when the problem is not tied to a line
   std::string message;
@@ -21,7 +23,7 @@ struct LoadError {
 };
 
 // A LoadError thrown, for application code that loads with Form::load.
-class FormFileError : public std::runtime_error {
+class OKIT_EXPORT FormFileError : public std::runtime_error {
  public:
   explicit FormFileError(LoadError error) : std::runtime_error(error.to_string()), error_(std::move(error)) {}
   const LoadError& error() const { return error_; }
@@ -31,7 +33,7 @@ class FormFileError : public std::runtime_error {
 };
 
 template <typename T>
-class Expected {
+class OKIT_EXPORT Expected {
  public:
   Expected(T value) : state_(std::move(value)) {}
   Expected(LoadError error) : state_(std::move(error)) {}

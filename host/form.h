@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "host/element.h"
-#include "host/runtime_error.h"
+#include "host/export.h"
 #include "host/paint/dirty_region.h"
+#include "host/runtime_error.h"
 
 namespace okit {
 
@@ -22,7 +23,7 @@ inline constexpr double kMaxFormTwips = kMaxFormPixels * kTwipsPerPixel;
 
 // Input a form in design mode hands to its designer instead of its controls
 // (see Desktop::set_design_hook).
-struct DesignInput {
+struct OKIT_EXPORT DesignInput {
   enum class Kind { MouseDown, MouseMove, MouseUp, KeyDown } kind;
   Element* target = nullptr;  // the element under the cursor; nullptr for keys and outside the form
   std::int16_t button_or_key = 0;
@@ -35,7 +36,7 @@ using DesignHook = std::function<void(Form& form, const DesignInput& input)>;
 // editor asking about unsaved changes first).
 using CloseGuard = std::function<bool()>;
 
-class Form : public Element {
+class OKIT_EXPORT Form : public Element {
  public:
   explicit Form(std::string name);
   const ClassInfo& class_info() const override;
@@ -135,11 +136,11 @@ class Form : public Element {
 // The control (as the form's author placed it) that holds or is `e`: the
 // innermost one, so a control inside a container keeps its own place in the
 // tab order and a press inside a container reaches the control under it.
-Element* control_holding(Element* e);
+OKIT_EXPORT Element* control_holding(Element* e);
 
 // The element of `control` that takes the keyboard focus when the control is
 // focused (a composite control passes it to its first focusable child element
 // in tab order), or nullptr when the control cannot take the focus.
-Element* focus_target(Element& control);
+OKIT_EXPORT Element* focus_target(Element& control);
 
 }  // namespace okit

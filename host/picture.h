@@ -12,10 +12,11 @@
 #include <vector>
 
 #include "host/dispatch.h"
+#include "host/export.h"
 
 namespace okit {
 
-struct Bitmap {
+struct OKIT_EXPORT Bitmap {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, row by row from the top
@@ -25,7 +26,7 @@ struct Bitmap {
   std::optional<std::uint32_t> transparent_key = std::nullopt;
 };
 
-class Picture : public Dispatch {
+class OKIT_EXPORT Picture : public Dispatch {
  public:
   // `source_name` names the skin image the bitmap came from ("d1"), or is
   // empty for a picture with no such origin. Throws std::invalid_argument for
@@ -51,10 +52,10 @@ class Picture : public Dispatch {
 
 // The picture a property assignment carries: nullptr for Empty or Nothing
 // (which clear a picture), Type mismatch (13) for anything but a Picture.
-std::shared_ptr<Picture> picture_from_value(const Value& value);
+OKIT_EXPORT std::shared_ptr<Picture> picture_from_value(const Value& value);
 
 // How a Picture property prints in script output: the name of the skin image
 // the picture came from, or "(none)".
-std::string describe_picture(const Value& value);
+OKIT_EXPORT std::string describe_picture(const Value& value);
 
 }  // namespace okit

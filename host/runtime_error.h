@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "host/export.h"
+
 namespace okit {
 
 namespace err {
@@ -23,9 +25,9 @@ inline constexpr int InvalidPicture = 481;
 
 // The classic text of an error number ("Overflow" for 6); an unknown number
 // gives "Application-defined or object-defined error".
-const char* classic_error_text(int number);
+OKIT_EXPORT const char* classic_error_text(int number);
 
-class RuntimeError : public std::runtime_error {
+class OKIT_EXPORT RuntimeError : public std::runtime_error {
  public:
   explicit RuntimeError(int number) : RuntimeError(number, classic_error_text(number)) {}
   RuntimeError(int number, const std::string& text) : std::runtime_error(text), number_(number) {}

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "host/export.h"
+
 namespace okit {
 
 enum class ScaleMode : std::int16_t {
@@ -22,12 +24,12 @@ inline constexpr double kTwipsPerPixel = 15.0;
 
 // Twips in one unit of `mode` along x (vertical false) or y. User scale is
 // treated as twips by callers that have no user scale of their own.
-double twips_per_unit(ScaleMode mode, bool vertical);
+OKIT_EXPORT double twips_per_unit(ScaleMode mode, bool vertical);
 
 // ScaleX / ScaleY: a length in `from` units expressed in `to` units.
-double convert_scale(double length, ScaleMode from, ScaleMode to, bool vertical);
+OKIT_EXPORT double convert_scale(double length, ScaleMode from, ScaleMode to, bool vertical);
 
 // Throws Invalid property value (380) for a number that is no scale mode.
-ScaleMode scale_mode_from(std::int16_t value);
+OKIT_EXPORT ScaleMode scale_mode_from(std::int16_t value);
 
 }  // namespace okit

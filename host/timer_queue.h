@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/export.h"
+
 namespace okit {
 
 class Timer;
 
-class TimerQueue {
+class OKIT_EXPORT TimerQueue {
  public:
   double now() const { return now_; }
   // The shortest period the host grants; shorter intervals are raised to it.

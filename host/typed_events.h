@@ -15,6 +15,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "host/export.h"
 #include "host/runtime_error.h"
 #include "host/value.h"
 #include "host/value_cast.h"
@@ -53,7 +54,7 @@ LateBoundHandler late_bound(std::function<void(A&...)> handler) {
 // The mouse and key events the controls that take input share: a control
 // class derives from this with itself as `Control`.
 template <typename Control>
-class MouseAndKeyEvents {
+class OKIT_EXPORT MouseAndKeyEvents {
  public:
   void on_MouseDown(MouseEventHandler handler) { attach("MouseDown", std::move(handler)); }
   void on_MouseMove(MouseEventHandler handler) { attach("MouseMove", std::move(handler)); }

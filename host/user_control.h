@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "host/element.h"
+#include "host/export.h"
 #include "host/typed_events.h"
 
 namespace okit {
@@ -26,9 +27,9 @@ using ChildHandler = std::function<void(std::span<Value> args)>;
 // Looks a control can be made to show for skin reviews (`okit render
 // --state`), without faking the input that would lead to them.
 enum class ForcedLook { Normal, Hover, Pressed, Focused, Disabled, Inactive };
-std::optional<ForcedLook> parse_forced_look(std::string_view name);
+OKIT_EXPORT std::optional<ForcedLook> parse_forced_look(std::string_view name);
 
-class UserControl : public Element, public EventSink {
+class OKIT_EXPORT UserControl : public Element, public EventSink {
  public:
   explicit UserControl(std::string name);
   ~UserControl() override;

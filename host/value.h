@@ -11,6 +11,7 @@
 #include <string_view>
 #include <variant>
 
+#include "host/export.h"
 #include "host/runtime_error.h"
 
 namespace okit {
@@ -25,7 +26,7 @@ enum class VarType : std::uint8_t { Empty, Null, Integer, Long, Single, Double, 
 // prints as &H80000008&, an Enum is a Long that prints as its number.
 enum class PropType : std::uint8_t { Boolean, Integer, Long, Single, Double, String, Color, Enum, Variant, Object };
 
-class Value {
+class OKIT_EXPORT Value {
  public:
   Value() = default;  // Empty
   Value(std::int16_t v) : data_(v) {}
@@ -78,23 +79,23 @@ class Value {
 
 // Converts a value to a declared type with the classic rules (a Variant keeps
 // the value as given). Throws RuntimeError.
-Value coerce(const Value& value, PropType type);
+OKIT_EXPORT Value coerce(const Value& value, PropType type);
 
 // Banker's rounding of a floating-point number to the nearest integer, halves
 // to the even neighbour (2.5 -> 2, 3.5 -> 4).
-double round_half_even(double x);
+OKIT_EXPORT double round_half_even(double x);
 
 // How a value prints in script output: True/False, "quoted" strings with ""
 // doubling, colours as &H80000008&, numbers in the shortest form that reads
 // back exactly (0.5, -3, 1E+20), Empty and Null by name. A control character
 // other than tab never prints raw: it stands outside the quotes as Chr(N)
 // (ChrW(N) for U+0080 to U+009F), joined by " & ": "ab" & Chr(7) & "c".
-std::string format_value(const Value& value, PropType declared = PropType::Variant);
+OKIT_EXPORT std::string format_value(const Value& value, PropType declared = PropType::Variant);
 
 // A scenario literal: 12 (Integer), 40000 (Long), 1.5 / 1E+20 (Double),
 // &H80000008& or 0x80000008 (Long, two's complement), True/False, "text"
 // with "" doubling, Empty, Null, and strings as format_value writes them
 // ("ab" & Chr(7) & "c"). nullopt when the token is none of these.
-std::optional<Value> parse_literal(std::string_view token);
+OKIT_EXPORT std::optional<Value> parse_literal(std::string_view token);
 
 }  // namespace okit

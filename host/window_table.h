@@ -9,15 +9,17 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "host/export.h"
+
 namespace okit {
 
 class Element;
 
 // A fresh handle number. The numbers are the one thing desktops share: they
 // are identities handed out once, never looked up here.
-std::int32_t allocate_window_number();
+OKIT_EXPORT std::int32_t allocate_window_number();
 
-class WindowTable {
+class OKIT_EXPORT WindowTable {
  public:
   void add(std::int32_t hwnd, Element& owner) { owners_.emplace(hwnd, &owner); }
   void remove(std::int32_t hwnd) { owners_.erase(hwnd); }

@@ -19,6 +19,7 @@
 
 #include "host/class_catalog.h"
 #include "host/element.h"
+#include "host/export.h"
 #include "library/control_record.h"
 #include "library/type_library.h"
 
@@ -26,7 +27,7 @@ namespace okit {
 
 // What DllGetClassObject hands out: the creator of one class. It lives as
 // long as the library, so callers never free it.
-class ClassFactory {
+class OKIT_EXPORT ClassFactory {
  public:
   explicit ClassFactory(const ClassTypeInfo& type) : type_(&type) {}
   const ClassTypeInfo& type_info() const { return *type_; }
@@ -37,7 +38,7 @@ class ClassFactory {
   const ClassTypeInfo* type_;
 };
 
-class ClassRegistry : public ClassCatalog {
+class OKIT_EXPORT ClassRegistry : public ClassCatalog {
  public:
   ClassRegistry();
   ClassRegistry(const ClassRegistry&) = delete;
@@ -106,6 +107,6 @@ class ClassRegistry : public ClassCatalog {
 // The library's registry, as its exported entry points (DllGetClassObject,
 // DllCanUnloadNow) reach it. It publishes no control until the composition
 // root registers them.
-ClassRegistry& class_registry();
+OKIT_EXPORT ClassRegistry& class_registry();
 
 }  // namespace okit

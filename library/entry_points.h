@@ -5,11 +5,8 @@
 
 #include <cstdint>
 
+#include "host/export.h"
 #include "library/guid.h"
-
-#ifndef OKIT_EXPORT
-#define OKIT_EXPORT __attribute__((visibility("default")))
-#endif
 
 namespace okit {
 

@@ -10,9 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "host/export.h"
+
 namespace okit {
 
-struct Guid {
+struct OKIT_EXPORT Guid {
   std::uint32_t data1 = 0;
   std::uint16_t data2 = 0;
   std::uint16_t data3 = 0;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host/dispatch.h"
+#include "host/export.h"
 #include "host/value.h"
 #include "library/guid.h"
 
@@ -20,7 +21,7 @@ namespace okit {
 
 // ---- The library -----------------------------------------------------------
 
-struct TypeLibraryIdentity {
+struct OKIT_EXPORT TypeLibraryIdentity {
   std::string_view name;
   Guid id;
   std::uint16_t major_version = 0;
@@ -29,16 +30,16 @@ struct TypeLibraryIdentity {
   std::string_view help;
 };
 
-const TypeLibraryIdentity& type_library();
+OKIT_EXPORT const TypeLibraryIdentity& type_library();
 
 // How a form file names the library: "{GUID}#8.0#0".
-std::string type_library_reference();
+OKIT_EXPORT std::string type_library_reference();
 
 // ---- Enumerations ----------------------------------------------------------
 
 using EnumValueInfo = NamedValue;
 
-struct EnumTypeInfo {
+struct OKIT_EXPORT EnumTypeInfo {
   std::string_view name;
   std::span<const EnumValueInfo> values;
 };
@@ -49,7 +50,7 @@ enum m_Pressed : std::int32_t { chk_None = 0, chk_Checked = 1, chk_Inactive = 2 
 inline constexpr EnumValueInfo kPressedValues[] = {
     {"chk_None", chk_None}, {"chk_Checked", chk_Checked}, {"chk_Inactive", chk_Inactive}};
 inline constexpr EnumTypeInfo kPressedEnum{"m_Pressed", kPressedValues};
-const EnumTypeInfo& pressed_enum();
+OKIT_EXPORT const EnumTypeInfo& pressed_enum();
 
 // ---- Classes ---------------------------------------------------------------
 
@@ -72,7 +73,7 @@ inline constexpr std::uint32_t ContainerControl = Control | SimpleFrame | NoUiAc
 }  // namespace olemisc
 
 // One property of a default interface. A read-only property has a getter only.
-struct MemberTypeInfo {
+struct OKIT_EXPORT MemberTypeInfo {
   std::string_view name;
   std::int32_t dispid = 0;
   PropType type = PropType::Variant;
@@ -81,13 +82,13 @@ struct MemberTypeInfo {
   const EnumTypeInfo* enumeration = nullptr;  // the values of an Enum-typed member
 };
 
-struct EventArgInfo {
+struct OKIT_EXPORT EventArgInfo {
   std::string_view name;
   PropType type = PropType::Variant;
 };
 
 // One event of an event interface; every argument is passed by reference.
-struct EventTypeInfo {
+struct OKIT_EXPORT EventTypeInfo {
   std::string_view name;
   std::int32_t dispid = 0;
   std::span<const EventArgInfo> args;
@@ -102,12 +103,12 @@ enum class AccessorOrder : std::uint8_t { GetterThenPutter, AllGettersFirst };
 enum class Accessor : std::uint8_t { Get, Put };
 
 // One entry of a default interface's function list.
-struct InterfaceFunction {
+struct OKIT_EXPORT InterfaceFunction {
   const MemberTypeInfo* member = nullptr;
   Accessor accessor = Accessor::Get;
 };
 
-struct ClassTypeInfo {
+struct OKIT_EXPORT ClassTypeInfo {
   std::string_view name;
   int toolbox_bitmap_id = 0;
   bool container = false;
@@ -131,6 +132,6 @@ struct ClassTypeInfo {
 };
 
 // The six classes in the order the library declares them.
-std::span<const ClassTypeInfo> opaline_classes();
+OKIT_EXPORT std::span<const ClassTypeInfo> opaline_classes();
 
 }  // namespace okit

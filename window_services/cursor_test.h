@@ -16,18 +16,20 @@
 #include <array>
 #include <cstdint>
 
+#include "host/export.h"
+
 namespace okit {
 
 class Element;
 class UserControl;
 
-struct ScreenRect {
+struct OKIT_EXPORT ScreenRect {
   std::int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
 // The last answers for up to two elements: a control tests at most two of its
 // own elements on one tick.
-class CursorTestMemo {
+class OKIT_EXPORT CursorTestMemo {
  public:
   struct Answer {
     std::uint64_t epoch = 0;  // 0: nothing remembered
@@ -45,6 +47,6 @@ class CursorTestMemo {
 
 // Throws RuntimeError: Overflow (6) when an edge does not fit 32 bits or left
 // or top is the smallest 32-bit integer; whatever reading a property raises.
-bool cursor_over_element(UserControl& surface, Element& element, ScreenRect& m_ScreenRect, CursorTestMemo& memo);
+OKIT_EXPORT bool cursor_over_element(UserControl& surface, Element& element, ScreenRect& m_ScreenRect, CursorTestMemo& memo);
 
 }  // namespace okit

@@ -14,12 +14,13 @@
 #include "host/elements/label.h"
 #include "host/elements/picture_box.h"
 #include "host/elements/timer.h"
+#include "host/export.h"
 #include "host/user_control.h"
 #include "window_services/cursor_test.h"
 
 namespace okit {
 
-class cmd_Opaline_Button : public UserControl, public MouseAndKeyEvents<cmd_Opaline_Button> {
+class OKIT_EXPORT cmd_Opaline_Button : public UserControl, public MouseAndKeyEvents<cmd_Opaline_Button> {
  public:
   cmd_Opaline_Button();
   const ClassInfo& class_info() const override;  // button_record.cpp

@@ -17,12 +17,13 @@
 #include "host/elements/label.h"
 #include "host/elements/shape.h"
 #include "host/elements/timer.h"
+#include "host/export.h"
 #include "host/user_control.h"
 #include "window_services/cursor_test.h"
 
 namespace okit {
 
-class ctl_Opaline_Form : public UserControl {
+class OKIT_EXPORT ctl_Opaline_Form : public UserControl {
  public:
   ctl_Opaline_Form();
   const ClassInfo& class_info() const override;  // caption_record.cpp

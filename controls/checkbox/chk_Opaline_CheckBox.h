@@ -18,13 +18,14 @@
 #include "host/elements/label.h"
 #include "host/elements/picture_box.h"
 #include "host/elements/timer.h"
+#include "host/export.h"
 #include "host/user_control.h"
 #include "library/type_library.h"
 #include "window_services/cursor_test.h"
 
 namespace okit {
 
-class chk_Opaline_CheckBox : public UserControl, public MouseAndKeyEvents<chk_Opaline_CheckBox> {
+class OKIT_EXPORT chk_Opaline_CheckBox : public UserControl, public MouseAndKeyEvents<chk_Opaline_CheckBox> {
  public:
   chk_Opaline_CheckBox();
   const ClassInfo& class_info() const override;  // checkbox_record.cpp

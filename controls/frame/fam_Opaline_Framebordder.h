@@ -13,11 +13,12 @@
 #include <string_view>
 
 #include "host/elements/line.h"
+#include "host/export.h"
 #include "host/user_control.h"
 
 namespace okit {
 
-class fam_Opaline_Framebordder : public UserControl {
+class OKIT_EXPORT fam_Opaline_Framebordder : public UserControl {
  public:
   fam_Opaline_Framebordder();
   const ClassInfo& class_info() const override;  // frame_record.cpp

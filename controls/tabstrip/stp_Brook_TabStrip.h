@@ -12,11 +12,12 @@
 #include "host/elements/image.h"
 #include "host/elements/label.h"
 #include "host/elements/shape.h"
+#include "host/export.h"
 #include "host/user_control.h"
 
 namespace okit {
 
-class stp_Brook_TabStrip : public UserControl {
+class OKIT_EXPORT stp_Brook_TabStrip : public UserControl {
  public:
   stp_Brook_TabStrip();
   const ClassInfo& class_info() const override;  // tabstrip_record.cpp

@@ -13,11 +13,12 @@
 
 #include "host/elements/image.h"
 #include "host/elements/text_box.h"
+#include "host/export.h"
 #include "host/user_control.h"
 
 namespace okit {
 
-class txt_Opaline_opal : public UserControl, public MouseAndKeyEvents<txt_Opaline_opal> {
+class OKIT_EXPORT txt_Opaline_opal : public UserControl, public MouseAndKeyEvents<txt_Opaline_opal> {
  public:
   txt_Opaline_opal();
   const ClassInfo& class_info() const override;  // textbox_record.cpp

@@ -11,12 +11,13 @@
 #include <memory>
 
 #include "host/element.h"
+#include "host/export.h"
 
 namespace okit {
 
 class Timer;
 
-class CaretBlink : private EventSink {
+class OKIT_EXPORT CaretBlink : private EventSink {
  public:
   // The classic caret blink time.
   static constexpr std::int32_t kHalfPeriodMs = 530;

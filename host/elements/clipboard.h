@@ -8,9 +8,11 @@
 #include <memory>
 #include <string>
 
+#include "host/export.h"
+
 namespace okit {
 
-class Clipboard {
+class OKIT_EXPORT Clipboard {
  public:
   virtual ~Clipboard() = default;
   // The text on the clipboard, as UTF-8; empty when it holds no text.
@@ -19,7 +21,7 @@ class Clipboard {
 };
 
 // Keeps the text in the process; the clipboard of headless runs.
-class InProcessClipboard final : public Clipboard {
+class OKIT_EXPORT InProcessClipboard final : public Clipboard {
  public:
   std::string text() const override { return text_; }
   void set_text(std::string text) override { text_ = std::move(text); }

@@ -6,10 +6,11 @@
 #include <string>
 
 #include "host/element.h"
+#include "host/export.h"
 
 namespace okit {
 
-class CommandButton : public Element {
+class OKIT_EXPORT CommandButton : public Element {
  public:
   explicit CommandButton(std::string name);
   const ClassInfo& class_info() const override;

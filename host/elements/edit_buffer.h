@@ -9,9 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "host/export.h"
+
 namespace okit {
 
-class EditBuffer {
+class OKIT_EXPORT EditBuffer {
  public:
   const std::string& text() const { return text_; }
   std::int32_t length() const;  // in characters

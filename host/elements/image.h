@@ -6,11 +6,12 @@
 #include <memory>
 
 #include "host/element.h"
+#include "host/export.h"
 #include "host/picture.h"
 
 namespace okit {
 
-class Image : public Element {
+class OKIT_EXPORT Image : public Element {
  public:
   explicit Image(std::string name);
   const ClassInfo& class_info() const override;

@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "host/element.h"
+#include "host/export.h"
 
 namespace okit {
 
-class Label : public Element {
+class OKIT_EXPORT Label : public Element {
  public:
   explicit Label(std::string name);
   const ClassInfo& class_info() const override;

@@ -6,10 +6,11 @@
 #include <cstdint>
 
 #include "host/element.h"
+#include "host/export.h"
 
 namespace okit {
 
-class Line : public Element {
+class OKIT_EXPORT Line : public Element {
  public:
   explicit Line(std::string name);
   const ClassInfo& class_info() const override;

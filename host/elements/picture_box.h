@@ -7,10 +7,11 @@
 #include <cstdint>
 
 #include "host/element.h"
+#include "host/export.h"
 
 namespace okit {
 
-class PictureBox : public Element {
+class OKIT_EXPORT PictureBox : public Element {
  public:
   enum class Edge : std::int16_t { None = 0, Top = 1, Bottom = 2, Left = 3, Right = 4 };
 

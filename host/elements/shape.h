@@ -5,10 +5,11 @@
 #include <cstdint>
 
 #include "host/element.h"
+#include "host/export.h"
 
 namespace okit {
 
-class Shape : public Element {
+class OKIT_EXPORT Shape : public Element {
  public:
   enum class Figure : std::int16_t {
     Rectangle = 0,

@@ -23,10 +23,11 @@
 #include "host/elements/caret_blink.h"
 #include "host/elements/edit_buffer.h"
 #include "host/elements/text_ruler.h"
+#include "host/export.h"
 
 namespace okit {
 
-class TextBox : public Element {
+class OKIT_EXPORT TextBox : public Element {
  public:
   explicit TextBox(std::string name);
   const ClassInfo& class_info() const override;

@@ -10,9 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "host/export.h"
+
 namespace okit {
 
-class TextRuler {
+class OKIT_EXPORT TextRuler {
  public:
   // The width in pixels of a piece of UTF-8 text.
   using Measure = std::function<int(std::string_view)>;
@@ -39,6 +41,6 @@ class TextRuler {
 // the caret (one pixel wide, at boundary `caret`) in view, and moved back
 // when the text from there on no longer fills the field, so that deleting at
 // the end of a long text brings the hidden start back into view.
-std::int32_t scrolled_to_caret(const TextRuler& ruler, std::int32_t first, std::int32_t caret, int width);
+OKIT_EXPORT std::int32_t scrolled_to_caret(const TextRuler& ruler, std::int32_t first, std::int32_t caret, int width);
 
 }  // namespace okit

@@ -7,12 +7,13 @@
 #include <cstdint>
 
 #include "host/element.h"
+#include "host/export.h"
 
 namespace okit {
 
 class TimerQueue;
 
-class Timer : public Element {
+class OKIT_EXPORT Timer : public Element {
  public:
   // `host`: for a timer in no element tree (an edit field's caret), the
   // element whose desktop it runs on.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/dispatch.h"
+#include "host/export.h"
 #include "host/geometry.h"
 #include "host/paint/dirty_region.h"
 #include "host/paint/frame_buffer.h"
@@ -21,12 +22,12 @@ class Desktop;
 class Form;
 
 // What a composition repainted: pixels written and rectangles painted.
-struct ComposeStats {
+struct OKIT_EXPORT ComposeStats {
   std::int64_t pixels = 0;
   int rectangles = 0;
 };
 
-class Compositor {
+class OKIT_EXPORT Compositor {
  public:
   // Composes the forms of `desktop` onto a screen of `screen_width` x
   // `screen_height` pixels.

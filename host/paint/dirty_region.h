@@ -8,11 +8,12 @@
 
 #include <vector>
 
+#include "host/export.h"
 #include "host/geometry.h"
 
 namespace okit {
 
-class DirtyRegion {
+class OKIT_EXPORT DirtyRegion {
  public:
   void add(Rect r);
   bool empty() const { return rects_.empty(); }
