@@ -9,4 +9,6 @@ $SUDO apt-get install -y -q --no-install-recommends \
   cmake g++ clang make pkg-config \
   libfreetype-dev fonts-wine libpng-dev \
   libgtest-dev libgmock-dev libbenchmark-dev help2man man-db \
-  libsdl2-dev libx11-dev libpixman-1-dev xvfb xauth xdotool imagemagick
+  libsdl2-dev libx11-dev libpixman-1-dev xvfb xauth xdotool imagemagick \
+  libharfbuzz-dev libfribidi-dev libicu-dev libfontconfig-dev \
+  fonts-droid-fallback fonts-noto-core fonts-dejavu-core
