@@ -19,6 +19,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine")
 # The faces text in other scripts falls back to (docs/text.md).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-droid-fallback, fonts-noto-core, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, fonts-droid-fallback, fonts-noto-core, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "bash-completion, cmake, pkgconf | pkg-config")
 include(CPack)

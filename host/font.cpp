@@ -2,11 +2,19 @@
 
 #include <array>
 #include <iostream>
+#include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <unordered_map>
 
+#include <hb.h>
+#include <unicode/uscript.h>
+
 #include "host/font_face.h"
+#include "host/text/bidi.h"
+#include "host/text/fallback_fonts.h"
+#include "host/text/line_layout.h"
 #include "host/utf8.h"
 
 namespace okit {
@@ -31,20 +39,59 @@ constexpr int kBuiltinAdvance = 6;
 // The code points with a direct slot in the glyph cache; the rest go to a map.
 constexpr std::size_t kDirectGlyphs = 256;
 
+// Lines laid out by the full path that are kept for the next draw; a form
+// shows far fewer, and the cache starts over when full.
+constexpr std::size_t kCachedLines = 512;
+
+bool is_mark(char32_t code_point) {
+  switch (hb_unicode_general_category(hb_unicode_funcs_get_default(), code_point)) {
+    case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
+    case HB_UNICODE_GENERAL_CATEGORY_SPACING_MARK:
+    case HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string script_name(char32_t code_point) {
+  UErrorCode status = U_ZERO_ERROR;
+  const UScriptCode script = uscript_getScript(static_cast<UChar32>(code_point), &status);
+  const char* name = U_SUCCESS(status) ? uscript_getName(script) : nullptr;
+  return name ? name : "Unknown";
+}
+
 }  // namespace
 
 // The face and its glyph cache. Latin text, nearly all the text a form
 // shows, hits a plain array; other code points are looked up in a map. Both
 // fill on first use, so measuring text allocates nothing once warm.
-struct Font::Impl {
+//
+// Text the classic face draws one glyph per character, left to right (the
+// "plain" text), is measured and drawn glyph by glyph as it always was. Any
+// other line goes through the full layout (host/text/line_layout.h), whose
+// stand-in faces, glyphs and finished lines are cached here too.
+struct Font::Impl final : GlyphSource {
   struct Style {
     std::array<std::optional<GlyphBitmap>, kDirectGlyphs> direct;
     std::unordered_map<char32_t, GlyphBitmap> others;
+    std::unordered_map<std::string, LineLayout> lines;
   };
 
+  std::string path;
   std::unique_ptr<FontFace> face;  // null: built-in metrics, nothing drawn
   std::mutex mutex;                // the caches fill from const methods
   std::array<Style, 2> styles;     // regular, bold
+  std::array<std::optional<bool>, kDirectGlyphs> plain_direct;
+  std::unordered_map<char32_t, bool> plain_others;
+
+  // Stand-in faces: number n is stand_ins[n - 1]; the same file opened once.
+  std::optional<FallbackFonts> fallback_fonts;
+  std::vector<std::unique_ptr<FontFace>> stand_ins;
+  std::map<std::pair<std::string, int>, int> stand_in_numbers;
+  std::array<std::unordered_map<char32_t, int>, 2> face_of_character;
+  std::unordered_map<std::uint64_t, GlyphBitmap> shaped_glyphs;
+  std::set<std::string> scripts_warned;
 
   GlyphBitmap render(char32_t code_point, bool bold) const {
     if (face) return face->render(code_point, bold);
@@ -65,6 +112,86 @@ struct Font::Impl {
     auto found = style.others.find(code_point);
     if (found == style.others.end()) found = style.others.emplace(code_point, render(code_point, bold)).first;
     return found->second;
+  }
+
+  bool plain(char32_t code_point) {
+    if (!face) return true;
+    std::optional<bool>* slot = nullptr;
+    if (code_point < kDirectGlyphs) {
+      slot = &plain_direct[code_point];
+      if (*slot) return **slot;
+    } else if (auto found = plain_others.find(code_point); found != plain_others.end()) {
+      return found->second;
+    }
+    const bool answer = face->has_glyph(code_point) && !needs_bidi(code_point) && !is_mark(code_point);
+    if (slot)
+      *slot = answer;
+    else
+      plain_others.emplace(code_point, answer);
+    return answer;
+  }
+
+  bool plain(std::string_view utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();)
+      if (!plain(next_code_point(utf8, pos))) return false;
+    return true;
+  }
+
+  const LineLayout& line(std::string_view utf8, bool bold) {
+    auto& lines = styles[bold ? 1 : 0].lines;
+    if (auto found = lines.find(std::string(utf8)); found != lines.end()) return found->second;
+    if (lines.size() >= kCachedLines) lines.clear();
+    return lines.emplace(std::string(utf8), lay_out_line(utf8, bold, *this)).first->second;
+  }
+
+  // ---- GlyphSource ---------------------------------------------------------
+  bool classic_has(char32_t code_point) override { return face->has_glyph(code_point); }
+
+  int face_for(char32_t code_point, bool bold) override {
+    auto& known = face_of_character[bold ? 1 : 0];
+    if (auto found = known.find(code_point); found != known.end()) return found->second;
+    const int number = find_stand_in(code_point, bold);
+    known.emplace(code_point, number);
+    return number;
+  }
+
+  const FontFace& face_numbered(int number) override { return number == 0 ? *face : *stand_ins[number - 1]; }
+
+  const GlyphBitmap& classic_glyph(char32_t code_point, bool bold) override { return glyph(code_point, bold); }
+
+  const GlyphBitmap& glyph(int face_number, unsigned glyph_index, bool bold) override {
+    const std::uint64_t key = (static_cast<std::uint64_t>(face_number) << 33) |
+                              (static_cast<std::uint64_t>(bold) << 32) | glyph_index;
+    auto found = shaped_glyphs.find(key);
+    if (found == shaped_glyphs.end())
+      found = shaped_glyphs.emplace(key, face_numbered(face_number).render_glyph(glyph_index, bold)).first;
+    return found->second;
+  }
+
+  int find_stand_in(char32_t code_point, bool bold) {
+    if (!fallback_fonts) fallback_fonts.emplace(path);
+    const std::optional<FontFile> file = fallback_fonts->find(code_point, bold);
+    if (!file) {
+      const std::string script = script_name(code_point);
+      if (scripts_warned.insert(script).second)
+        std::cerr << "okit: warning: no installed font has " << script << " characters (U+" << std::hex
+                  << std::uppercase << static_cast<std::uint32_t>(code_point) << std::dec << std::nouppercase
+                  << "); they show as boxes\n";
+      return 0;
+    }
+    const auto key = std::make_pair(file->path, file->index);
+    if (auto found = stand_in_numbers.find(key); found != stand_in_numbers.end()) return found->second;
+    std::string reason;
+    auto loaded = FontFace::load_fallback(file->path, file->index, file->bold, &reason);
+    if (!loaded) {
+      std::cerr << "okit: warning: font " << file->path << " not usable (" << reason << ")\n";
+      stand_in_numbers.emplace(key, 0);
+      return 0;
+    }
+    stand_ins.push_back(std::move(loaded));
+    const int number = static_cast<int>(stand_ins.size());
+    stand_in_numbers.emplace(key, number);
+    return number;
   }
 };
 
@@ -113,11 +240,13 @@ std::unique_ptr<Font> Font::open(const std::string& path, std::span<const char* 
                                  std::string* warning) {
   auto impl = std::make_unique<Impl>();
   std::string reason;
+  impl->path = path;
   impl->face = FontFace::load(path, &reason);
   std::string message;
   if (!impl->face) {
     std::string fallback_path;
     impl->face = open_fallback_face(path, fallback_paths, &fallback_path);
+    impl->path = fallback_path;
     const std::string replacement = impl->face ? fallback_path : "built-in 6-pixel metrics, no text drawn";
     message = "okit: warning: font " + path + " not usable (" + reason + "); using " + replacement;
   }
@@ -141,6 +270,15 @@ int Font::draw_text(std::string_view utf8, bool bold, std::uint8_t* mask, int ma
   const bool can_draw = mask != nullptr && mask_width > 0 && mask_height > 0 && stride >= mask_width;
   const long long baseline = static_cast<long long>(top) + ascent();
   std::lock_guard lock(impl_->mutex);
+  if (!impl_->plain(utf8)) {
+    const LineLayout& line = impl_->line(utf8, bold);
+    if (can_draw) {
+      for (const PlacedGlyph& placed : line.glyphs)
+        blit_glyph(*placed.glyph, static_cast<long long>(left) + placed.x + placed.glyph->left,
+                   baseline - placed.rise - placed.glyph->top, mask, mask_width, mask_height, stride);
+    }
+    return line.width;
+  }
   long long pen = left;
   for (std::size_t pos = 0; pos < utf8.size();) {
     const GlyphBitmap& glyph = impl_->glyph(next_code_point(utf8, pos), bold);
@@ -149,6 +287,19 @@ int Font::draw_text(std::string_view utf8, bool bold, std::uint8_t* mask, int ma
   }
   if (bold && !utf8.empty()) pen += 1;
   return static_cast<int>(pen - left);
+}
+
+std::vector<CharacterSpan> Font::character_spans(std::string_view utf8, bool bold) const {
+  std::lock_guard lock(impl_->mutex);
+  if (!impl_->plain(utf8)) return impl_->line(utf8, bold).characters;
+  std::vector<CharacterSpan> spans;
+  int pen = 0;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const int advance = impl_->glyph(next_code_point(utf8, pos), bold).advance;
+    spans.push_back({pen, pen + advance, false});
+    pen += advance;
+  }
+  return spans;
 }
 
 namespace {

@@ -1,7 +1,9 @@
 #pragma once
 // Text metrics and monochrome glyph drawing for the classic 8-point
 // sans-serif look: a 13-pixel line from a bitmap strike, bold made by
-// widening each glyph by one pixel. A face that cannot be used falls back to
+// widening each glyph by one pixel. Characters the face lacks are drawn by
+// an installed face that has them, on the same baseline, and lines in
+// scripts that need it are shaped and put in bidirectional order. A face that cannot be used falls back to
 // another installed sans-serif face, and when none opens, to fixed 6-pixel
 // metrics that draw nothing, so text never stops a form from loading.
 
@@ -10,6 +12,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "host/text/character_span.h"
 
 namespace okit {
 
@@ -42,6 +47,10 @@ class Font {
   // text_width.
   int draw_text(std::string_view utf8, bool bold, std::uint8_t* mask, int mask_width, int mask_height, int stride,
                 int left, int top) const;
+
+  // Where each code point of the line shows, in logical order, as draw_text
+  // draws it from x = 0 (see CharacterSpan).
+  std::vector<CharacterSpan> character_spans(std::string_view utf8, bool bold) const;
 
  private:
   struct Impl;

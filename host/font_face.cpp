@@ -2,6 +2,10 @@
 
 #include FT_BITMAP_H
 
+#include <cstdlib>
+
+#include <hb-ft.h>
+
 namespace okit {
 namespace {
 
@@ -32,6 +36,19 @@ std::string select_line_height(FT_Face face) {
     }
   }
   return "no " + std::to_string(kLineHeightPixels) + "-pixel strike";
+}
+
+// A stand-in face at the classic body: the strike nearest 13 pixels per em,
+// or the scalable outlines at exactly that size.
+bool select_body(FT_Face face) {
+  if (FT_IS_SCALABLE(face)) return FT_Set_Pixel_Sizes(face, 0, kBodyPixels) == 0;
+  int nearest = -1;
+  for (int strike = 0; strike < face->num_fixed_sizes; ++strike) {
+    const int distance = std::abs(static_cast<int>(face->available_sizes[strike].y_ppem >> 6) - kBodyPixels);
+    if (nearest < 0 || distance < std::abs(static_cast<int>(face->available_sizes[nearest].y_ppem >> 6) - kBodyPixels))
+      nearest = strike;
+  }
+  return nearest >= 0 && FT_Select_Size(face, nearest) == 0;
 }
 
 // FreeType rows may run bottom-up (negative pitch); this finds row `y`
@@ -82,7 +99,31 @@ std::unique_ptr<FontFace> FontFace::load(const std::string& path, std::string* r
   return std::unique_ptr<FontFace>(new FontFace(library, face));
 }
 
+std::unique_ptr<FontFace> FontFace::load_fallback(const std::string& path, int index, bool bold, std::string* reason) {
+  FT_Library library = nullptr;
+  if (const FT_Error error = FT_Init_FreeType(&library); error != 0) {
+    *reason = "FreeType does not start: error " + std::to_string(error);
+    return nullptr;
+  }
+  FT_Face face = nullptr;
+  if (const FT_Error error = FT_New_Face(library, path.c_str(), index, &face); error != 0) {
+    *reason = describe_open_error(error);
+    FT_Done_FreeType(library);
+    return nullptr;
+  }
+  if (!select_body(face)) {
+    *reason = "no usable size";
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
+    return nullptr;
+  }
+  auto loaded = std::unique_ptr<FontFace>(new FontFace(library, face));
+  loaded->bold_face_ = bold;
+  return loaded;
+}
+
 FontFace::~FontFace() {
+  if (shaping_font_) hb_font_destroy(shaping_font_);
   FT_Done_Face(face_);
   FT_Done_FreeType(library_);
 }
@@ -93,16 +134,29 @@ int FontFace::line_height() const { return ceil_pixels(face_->size->metrics.heig
 
 bool FontFace::load_glyph(FT_UInt index) const { return FT_Load_Glyph(face_, index, kMonochromeLoad) == 0; }
 
+hb_font_t* FontFace::shaping_font() const {
+  if (!shaping_font_) {
+    shaping_font_ = hb_ft_font_create_referenced(face_);
+    // Advances as the monochrome glyphs are drawn: hinted, whole pixels.
+    hb_ft_font_set_load_flags(shaping_font_, kMonochromeLoad & ~FT_LOAD_RENDER);
+  }
+  return shaping_font_;
+}
+
 GlyphBitmap FontFace::render(char32_t code_point, bool bold) const {
+  return render_glyph(FT_Get_Char_Index(face_, code_point), bold);
+}
+
+GlyphBitmap FontFace::render_glyph(unsigned glyph_index, bool bold) const {
   GlyphBitmap glyph;
   // Index 0 is the face's own missing glyph; it is also the last resort when
   // a glyph the character map names fails to load.
-  if (!load_glyph(FT_Get_Char_Index(face_, code_point)) && !load_glyph(0)) return glyph;
+  if (!load_glyph(glyph_index) && !load_glyph(0)) return glyph;
   const FT_GlyphSlot slot = face_->glyph;
   glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
   glyph.left = slot->bitmap_left;
   glyph.top = slot->bitmap_top;
-  if (!bold) {
+  if (!bold || bold_face_) {
     copy_coverage(slot->bitmap, glyph);
     return glyph;
   }

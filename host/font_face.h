@@ -1,6 +1,8 @@
 #pragma once
 // One FreeType face prepared for the 13-pixel line, and the glyph bitmaps it
 // renders. Internal to the font code: the rest of the host sees only Font.
+// The classic face sets the line; faces that stand in for characters it
+// lacks are set to its 13-pixel body and drawn on its baseline.
 
 #include <cstdint>
 #include <memory>
@@ -10,10 +12,14 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+struct hb_font_t;
+
 namespace okit {
 
-// Every face is set up for this line height: the classic 8-point strike.
+// Every face is set up for this line height: the classic 8-point strike,
+// whose body (pixels per em) is the same 13 pixels.
 inline constexpr int kLineHeightPixels = 13;
+inline constexpr int kBodyPixels = 13;
 
 // A rendered glyph, one byte per pixel (0 or 255), rows top to bottom.
 struct GlyphBitmap {
@@ -32,6 +38,11 @@ class FontFace {
   // size of a scalable face whose line fits. On failure returns null and
   // says why in *reason.
   static std::unique_ptr<FontFace> load(const std::string& path, std::string* reason);
+  // Opens face `index` of the file at `path` to stand in for characters the
+  // classic face lacks: the bitmap strike nearest the 13-pixel body, or a
+  // scalable face at that body. `bold` says the face itself is bold, so
+  // rendering it bold adds nothing.
+  static std::unique_ptr<FontFace> load_fallback(const std::string& path, int index, bool bold, std::string* reason);
   ~FontFace();
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
@@ -43,6 +54,15 @@ class FontFace {
   // Renders one code point in monochrome; code points the face lacks get its
   // missing glyph. Bold widens the bitmap and the advance by one pixel.
   GlyphBitmap render(char32_t code_point, bool bold) const;
+  // The same for a glyph found by shaping.
+  GlyphBitmap render_glyph(unsigned glyph_index, bool bold) const;
+  bool has_glyph(char32_t code_point) const { return FT_Get_Char_Index(face_, code_point) != 0; }
+
+  // Whether drawing bold widens this face's glyphs (it is not bold itself).
+  bool adds_bold(bool bold) const { return bold && !bold_face_; }
+
+  // The face for HarfBuzz, made on first use; owned by this face.
+  hb_font_t* shaping_font() const;
 
  private:
   FontFace(FT_Library library, FT_Face face) : library_(library), face_(face) {}
@@ -50,6 +70,8 @@ class FontFace {
 
   FT_Library library_;
   FT_Face face_;
+  bool bold_face_ = false;
+  mutable hb_font_t* shaping_font_ = nullptr;
 };
 
 }  // namespace okit

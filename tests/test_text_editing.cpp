@@ -50,19 +50,23 @@ TEST(WordBoundaries, RunsCountCharactersAndKeepAccentedWordsWhole) {
   EXPECT_EQ(words::next_word_start(text, 7), 12);
 }
 
-// A font with 2-pixel i's, 6-pixel ASCII and 8-pixel other characters.
-int fake_width(std::string_view piece) {
-  int width = 0;
-  for (std::size_t i = 0; i < piece.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(piece[i]);
+// A left-to-right line in a font with 2-pixel i's, 6-pixel ASCII and
+// 8-pixel other characters.
+TextRuler fake_ruler(std::string_view text) {
+  std::vector<CharacterSpan> spans;
+  int pen = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
     if ((byte & 0xC0) == 0x80) continue;
-    width += byte == 'i' ? 2 : (byte < 0x80 ? 6 : 8);
+    const int width = byte == 'i' ? 2 : (byte < 0x80 ? 6 : 8);
+    spans.push_back({pen, pen + width, false});
+    pen += width;
   }
-  return width;
+  return TextRuler(std::move(spans));
 }
 
 TEST(TextRuler, BoundariesAreRunningSumsOfCharacterWidths) {
-  const TextRuler ruler("aiäb", fake_width);
+  const TextRuler ruler = fake_ruler("aiäb");
   EXPECT_EQ(ruler.length(), 4);
   EXPECT_EQ(ruler.x_of(0), 0);
   EXPECT_EQ(ruler.x_of(2), 8);
@@ -80,11 +84,11 @@ TEST(TextRuler, BoundariesAreRunningSumsOfCharacterWidths) {
   EXPECT_EQ(ruler.character_at(7), 1);
   EXPECT_EQ(ruler.character_at(8), 2);
   EXPECT_EQ(ruler.character_at(100), 3);
-  EXPECT_EQ(TextRuler("", fake_width).character_at(10), 0);
+  EXPECT_EQ(fake_ruler("").character_at(10), 0);
 }
 
 TEST(TextRuler, ScrollingMovesAsLittleAsNeededAndComesBackWhenTextShrinks) {
-  const TextRuler ruler("abcdefghjk", fake_width);  // ten 6-pixel characters, 60 pixels
+  const TextRuler ruler = fake_ruler("abcdefghjk");  // ten 6-pixel characters, 60 pixels
   EXPECT_EQ(scrolled_to_caret(ruler, 0, 10, 100), 0) << "everything fits";
   // 31 pixels show the caret at column 30 at most: five characters before it.
   EXPECT_EQ(scrolled_to_caret(ruler, 0, 5, 31), 0);
@@ -93,7 +97,7 @@ TEST(TextRuler, ScrollingMovesAsLittleAsNeededAndComesBackWhenTextShrinks) {
   EXPECT_EQ(scrolled_to_caret(ruler, 5, 7, 31), 5) << "a caret in view moves nothing";
   EXPECT_EQ(scrolled_to_caret(ruler, 5, 3, 31), 3) << "left of the view: it starts at the caret";
 
-  const TextRuler shorter("abcdefg", fake_width);  // the end was deleted
+  const TextRuler shorter = fake_ruler("abcdefg");  // the end was deleted
   EXPECT_EQ(scrolled_to_caret(shorter, 5, 7, 31), 2) << "the view comes back so the text fills it";
   EXPECT_EQ(scrolled_to_caret(ruler, 4, 6, 0), 6) << "no room: the caret itself is first";
 }
@@ -132,17 +136,17 @@ TEST_F(EditFieldOnForm, TheViewFollowsTheCaretThroughALongText) {
   EXPECT_EQ(field->text_room(), 54);
   key(35);  // End
   const TextRuler ruler = field->ruler();
-  const int caret_column = ruler.x_of(field->buffer().caret()) - ruler.x_of(field->first_visible_char());
-  EXPECT_GT(field->first_visible_char(), 0);
+  const int caret_column = ruler.x_of(field->buffer().caret()) - ruler.stop(field->first_visible_stop());
+  EXPECT_GT(field->first_visible_stop(), 0);
   EXPECT_LT(caret_column, field->text_room());
-  EXPECT_GE(ruler.x_of(ruler.length()) - ruler.x_of(field->first_visible_char() - 1), field->text_room())
+  EXPECT_GE(ruler.x_of(ruler.length()) - ruler.stop(field->first_visible_stop() - 1), field->text_room())
       << "scrolled no further than needed";
   key(36);  // Home
-  EXPECT_EQ(field->first_visible_char(), 0);
+  EXPECT_EQ(field->first_visible_stop(), 0);
 
   field->put_Width(600 * 15);
   key(35);
-  EXPECT_EQ(field->first_visible_char(), 0) << "a wide field shows it all";
+  EXPECT_EQ(field->first_visible_stop(), 0) << "a wide field shows it all";
 }
 
 TEST_F(EditFieldOnForm, APressPlacesTheCaretByTheFontsCharacterWidths) {

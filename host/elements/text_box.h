@@ -82,9 +82,9 @@ class OKIT_EXPORT TextBox : public Element {
   int text_room() const;
   // The positions of the shown characters in the default font.
   TextRuler ruler() const;
-  // The first character in view: the field scrolls sideways to keep the
-  // caret inside its width, and shows the text from here on.
-  std::int32_t first_visible_char() const { return first_visible_; }
+  // The ruler stop at the field's left edge: the field scrolls sideways to
+  // keep the caret inside its width, and shows the text from here on.
+  std::int32_t first_visible_stop() const { return first_stop_; }
   // Whether the caret is in its visible phase; always false without the
   // keyboard focus of the active window.
   bool caret_visible() const { return blink_.visible(); }
@@ -129,7 +129,7 @@ class OKIT_EXPORT TextBox : public Element {
   std::int32_t fore_color_ = static_cast<std::int32_t>(0x80000008);
   std::int32_t back_color_ = static_cast<std::int32_t>(0x80000005);
   std::int32_t max_length_ = 0;
-  std::int32_t first_visible_ = 0;
+  std::int32_t first_stop_ = 0;
   std::int16_t appearance_ = 1;
   std::int16_t border_style_ = 1;
   bool locked_ = false;

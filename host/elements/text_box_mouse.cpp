@@ -44,7 +44,7 @@ int TextBox::field_x(float x) const {
 }
 
 int TextBox::text_x(const TextRuler& shown, int x) const {
-  return x - text_left() + shown.x_of(first_visible_);
+  return x - text_left() + shown.stop(first_stop_);
 }
 
 void TextBox::press(int x, bool extend) {

@@ -33,15 +33,12 @@ int TextBox::text_left() const { return border_width() + kTextInset; }
 
 int TextBox::text_room() const { return std::max(0, pixel_rect().width() - 2 * text_left()); }
 
-TextRuler TextBox::ruler() const {
-  const Font& font = default_font();
-  return TextRuler(display_text(), [&font](std::string_view piece) { return font.text_width(piece, false); });
-}
+TextRuler TextBox::ruler() const { return TextRuler(default_font().character_spans(display_text(), false)); }
 
 bool TextBox::keep_caret_visible() {
-  const std::int32_t first = scrolled_to_caret(ruler(), first_visible_, buffer_.caret(), text_room());
-  if (first == first_visible_) return false;
-  first_visible_ = first;
+  const std::int32_t first = scrolled_to_caret(ruler(), first_stop_, buffer_.caret(), text_room());
+  if (first == first_stop_) return false;
+  first_stop_ = first;
   invalidate();
   return true;
 }

@@ -43,7 +43,7 @@ void TextBox::paint(Canvas& canvas) const {
   const Font& font = default_font();
   Canvas field = canvas.clipped_to({left, 0, left + text_room(), box.bottom - border});
   const TextRuler positions = ruler();
-  const int scroll = positions.x_of(first_visible_char());
+  const int scroll = positions.stop(first_visible_stop());
   const Point at{left - scroll, left};
   const std::string shown = display_text();
   const std::uint32_t ink = enabled() ? resolve_color(fore_color_) : system_color(SystemColor::GrayText);
@@ -51,11 +51,13 @@ void TextBox::paint(Canvas& canvas) const {
 
   if (buffer_.selection_length() != 0 && shows_selection()) {
     const std::int32_t first = buffer_.selection_start();
-    const std::int32_t last = first + buffer_.selection_length();
-    const Rect highlight{at.x + positions.x_of(first), at.y, at.x + positions.x_of(last), at.y + font.line_height()};
-    field.fill_rect(highlight, system_color(SystemColor::Highlight));
-    Canvas selected = field.clipped_to(highlight);
-    selected.text(shown, at, false, system_color(SystemColor::HighlightText));
+    // In mixed-direction text a selection may show as several pieces.
+    for (const auto& [from, to] : positions.pieces(first, first + buffer_.selection_length())) {
+      const Rect highlight{at.x + from, at.y, at.x + to, at.y + font.line_height()};
+      field.fill_rect(highlight, system_color(SystemColor::Highlight));
+      Canvas selected = field.clipped_to(highlight);
+      selected.text(shown, at, false, system_color(SystemColor::HighlightText));
+    }
   }
   if (caret_visible()) {
     const int x = at.x + positions.x_of(buffer_.caret());

@@ -1,0 +1,53 @@
+#pragma once
+// One line of text in any script, laid out for drawing and for the caret:
+// split into the characters a user perceives (ICU), each shown by the
+// classic face when it has them and otherwise by a face that does; put in
+// the order the bidirectional algorithm gives (FriBidi); the runs the
+// classic face cannot show shaped by HarfBuzz. Text the classic face draws
+// one glyph per character, left to right, never comes here: the font keeps
+// its plain path for it, so its pixels stay exactly as they were.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "host/font_face.h"
+#include "host/text/character_span.h"
+
+namespace okit {
+
+// A glyph at its place: `x` from the start of the line to the pen, `rise`
+// pixels up from the baseline (marks above letters, for instance).
+struct PlacedGlyph {
+  const GlyphBitmap* glyph = nullptr;
+  int x = 0;
+  int rise = 0;
+};
+
+struct LineLayout {
+  int width = 0;
+  std::vector<PlacedGlyph> glyphs;          // in drawing order
+  std::vector<CharacterSpan> characters;    // one per code point, in logical order
+};
+
+// What the layout asks of the font. Face 0 is the classic face; others are
+// the stand-ins the font has loaded. Glyph references stay valid for the
+// font's life.
+class GlyphSource {
+ public:
+  virtual bool classic_has(char32_t code_point) = 0;
+  // The stand-in face for a character the classic face lacks; 0 when no
+  // installed face has it (the classic face then shows its box).
+  virtual int face_for(char32_t code_point, bool bold) = 0;
+  virtual const FontFace& face_numbered(int number) = 0;
+  virtual const GlyphBitmap& classic_glyph(char32_t code_point, bool bold) = 0;
+  virtual const GlyphBitmap& glyph(int face_number, unsigned glyph_index, bool bold) = 0;
+
+ protected:
+  ~GlyphSource() = default;
+};
+
+// `utf8` is valid UTF-8 (the host refuses anything else before it gets here).
+LineLayout lay_out_line(std::string_view utf8, bool bold, GlyphSource& source);
+
+}  // namespace okit
