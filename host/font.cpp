@@ -1,6 +1,7 @@
 #include "host/font.h"
 
 #include <array>
+#include <cstdio>
 #include <iostream>
 #include <map>
 #include <mutex>
@@ -54,11 +55,21 @@ bool is_mark(char32_t code_point) {
   }
 }
 
-std::string script_name(char32_t code_point) {
+// What a warning calls the characters of a script: "Han characters", and
+// for those that belong to no one script, what they are.
+std::string characters_of(char32_t code_point) {
   UErrorCode status = U_ZERO_ERROR;
   const UScriptCode script = uscript_getScript(static_cast<UChar32>(code_point), &status);
-  const char* name = U_SUCCESS(status) ? uscript_getName(script) : nullptr;
-  return name ? name : "Unknown";
+  if (U_FAILURE(status) || script == USCRIPT_UNKNOWN) return "unassigned characters";
+  if (script == USCRIPT_COMMON) return "symbols and punctuation";
+  if (script == USCRIPT_INHERITED) return "combining marks";
+  return std::string(uscript_getName(script)).append(" characters");
+}
+
+std::string code_point_name(char32_t code_point) {
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code_point));
+  return name;
 }
 
 }  // namespace
@@ -172,10 +183,9 @@ struct Font::Impl final : GlyphSource {
     if (!fallback_fonts) fallback_fonts.emplace(path);
     const std::optional<FontFile> file = fallback_fonts->find(code_point, bold);
     if (!file) {
-      const std::string script = script_name(code_point);
-      if (scripts_warned.insert(script).second)
-        std::cerr << "okit: warning: no installed font has " << script << " characters (U+" << std::hex
-                  << std::uppercase << static_cast<std::uint32_t>(code_point) << std::dec << std::nouppercase
+      const std::string characters = characters_of(code_point);
+      if (scripts_warned.insert(characters).second)
+        std::cerr << "okit: warning: no installed font has " << characters << " (" << code_point_name(code_point)
                   << "); they show as boxes\n";
       return 0;
     }
@@ -300,6 +310,11 @@ std::vector<CharacterSpan> Font::character_spans(std::string_view utf8, bool bol
     pen += advance;
   }
   return spans;
+}
+
+int Font::stand_in_count() const {
+  std::lock_guard lock(impl_->mutex);
+  return static_cast<int>(impl_->stand_ins.size());
 }
 
 namespace {

@@ -52,6 +52,10 @@ class Font {
   // draws it from x = 0 (see CharacterSpan).
   std::vector<CharacterSpan> character_spans(std::string_view utf8, bool bold) const;
 
+  // How many stand-in faces this font has opened for characters its own
+  // face lacks: none for text the classic face covers.
+  int stand_in_count() const;
+
  private:
   struct Impl;
   explicit Font(std::unique_ptr<Impl> impl);

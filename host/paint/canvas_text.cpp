@@ -17,13 +17,6 @@ namespace {
 // the bold extra column, accents above capitals.
 constexpr int kInkMargin = 3;
 
-// Where the pen stands after `text`: its width without the bold overhang
-// that only the last glyph of a string adds.
-int pen_after(const Font& font, std::string_view text, bool bold) {
-  const int width = font.text_width(text, bold);
-  return bold && !text.empty() ? width - 1 : width;
-}
-
 }  // namespace
 
 Rect text_ink_bounds(std::string_view utf8, Point at, bool bold) {
@@ -54,12 +47,11 @@ int Canvas::text(std::string_view utf8, Point at, bool bold, std::uint32_t rgb) 
 void Canvas::underline_character(std::string_view utf8, std::size_t first_byte, Point at, bool bold, std::uint32_t rgb) {
   if (first_byte >= utf8.size()) return;
   const Font& font = default_font();
-  std::size_t end = first_byte;
-  next_code_point(utf8, end);
-  const int start = pen_after(font, utf8.substr(0, first_byte), bold);
-  const int stop = pen_after(font, utf8.substr(0, end), bold);
+  std::size_t index = 0;
+  for (std::size_t pos = 0; pos < first_byte; ++index) next_code_point(utf8, pos);
+  const CharacterSpan span = font.character_spans(utf8, bold)[index];
   const int y = font.ascent() + 1;
-  fill_rect(offset({start, y, stop, y + 1}, at), rgb);
+  fill_rect(offset({span.left, y, span.right, y + 1}, at), rgb);
 }
 
 }  // namespace okit
