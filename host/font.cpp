@@ -44,6 +44,13 @@ constexpr std::size_t kDirectGlyphs = 256;
 // shows far fewer, and the cache starts over when full.
 constexpr std::size_t kCachedLines = 512;
 
+// Looks lines up by string_view, so a cached line costs no allocation.
+struct LineHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+using LineCache = std::unordered_map<std::string, LineLayout, LineHash, std::equal_to<>>;
+
 bool is_mark(char32_t code_point) {
   switch (hb_unicode_general_category(hb_unicode_funcs_get_default(), code_point)) {
     case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
@@ -86,7 +93,7 @@ struct Font::Impl final : GlyphSource {
   struct Style {
     std::array<std::optional<GlyphBitmap>, kDirectGlyphs> direct;
     std::unordered_map<char32_t, GlyphBitmap> others;
-    std::unordered_map<std::string, LineLayout> lines;
+    LineCache lines;
   };
 
   std::string path;
@@ -150,7 +157,7 @@ struct Font::Impl final : GlyphSource {
 
   const LineLayout& line(std::string_view utf8, bool bold) {
     auto& lines = styles[bold ? 1 : 0].lines;
-    if (auto found = lines.find(std::string(utf8)); found != lines.end()) return found->second;
+    if (auto found = lines.find(utf8); found != lines.end()) return found->second;
     if (lines.size() >= kCachedLines) lines.clear();
     return lines.emplace(std::string(utf8), lay_out_line(utf8, bold, *this)).first->second;
   }
