@@ -5,7 +5,6 @@
 # package (find_package(OpalineKit), target OpalineKit::OpalineKit) and a
 # pkg-config file (opalinekit.pc).
 
-include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 set(OKIT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/OpalineKit)
@@ -16,6 +15,8 @@ set_target_properties(okit PROPERTIES EXPORT_NAME okit)
 install(TARGETS OpalineKit OpalineKitApplication okit EXPORT OpalineKitTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The text engine module, which the libraries and okit load from here.
+install(TARGETS OpalineKitText LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
 foreach(folder host controls window_services library api)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${folder} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OpalineKit

@@ -9,13 +9,10 @@
 #include <set>
 #include <unordered_map>
 
-#include <hb.h>
-#include <unicode/uscript.h>
-
 #include "host/font_face.h"
-#include "host/text/bidi.h"
-#include "host/text/fallback_fonts.h"
 #include "host/text/line_layout.h"
+#include "host/text/plain_text.h"
+#include "host/text/text_services.h"
 #include "host/utf8.h"
 
 namespace okit {
@@ -51,28 +48,6 @@ struct LineHash {
 };
 using LineCache = std::unordered_map<std::string, LineLayout, LineHash, std::equal_to<>>;
 
-bool is_mark(char32_t code_point) {
-  switch (hb_unicode_general_category(hb_unicode_funcs_get_default(), code_point)) {
-    case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
-    case HB_UNICODE_GENERAL_CATEGORY_SPACING_MARK:
-    case HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK:
-      return true;
-    default:
-      return false;
-  }
-}
-
-// What a warning calls the characters of a script: "Han characters", and
-// for those that belong to no one script, what they are.
-std::string characters_of(char32_t code_point) {
-  UErrorCode status = U_ZERO_ERROR;
-  const UScriptCode script = uscript_getScript(static_cast<UChar32>(code_point), &status);
-  if (U_FAILURE(status) || script == USCRIPT_UNKNOWN) return "unassigned characters";
-  if (script == USCRIPT_COMMON) return "symbols and punctuation";
-  if (script == USCRIPT_INHERITED) return "combining marks";
-  return std::string(uscript_getName(script)).append(" characters");
-}
-
 std::string code_point_name(char32_t code_point) {
   char name[16];
   std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code_point));
@@ -104,7 +79,7 @@ struct Font::Impl final : GlyphSource {
   std::unordered_map<char32_t, bool> plain_others;
 
   // Stand-in faces: number n is stand_ins[n - 1]; the same file opened once.
-  std::optional<FallbackFonts> fallback_fonts;
+  std::unique_ptr<FaceFinder> face_finder;
   std::vector<std::unique_ptr<FontFace>> stand_ins;
   std::map<std::pair<std::string, int>, int> stand_in_numbers;
   std::array<std::unordered_map<char32_t, int>, 2> face_of_character;
@@ -141,7 +116,10 @@ struct Font::Impl final : GlyphSource {
     } else if (auto found = plain_others.find(code_point); found != plain_others.end()) {
       return found->second;
     }
-    const bool answer = face->has_glyph(code_point) && !needs_bidi(code_point) && !is_mark(code_point);
+    // Outside the plain blocks the engine decides; without it, every
+    // character is drawn the plain way.
+    const bool answer = (in_plain_blocks(code_point) && (code_point < 0x20 || face->has_glyph(code_point))) ||
+                        !text_services();
     if (slot)
       *slot = answer;
     else
@@ -159,7 +137,7 @@ struct Font::Impl final : GlyphSource {
     auto& lines = styles[bold ? 1 : 0].lines;
     if (auto found = lines.find(utf8); found != lines.end()) return found->second;
     if (lines.size() >= kCachedLines) lines.clear();
-    return lines.emplace(std::string(utf8), lay_out_line(utf8, bold, *this)).first->second;
+    return lines.emplace(std::string(utf8), text_services()->lay_out_line(utf8, bold, *this)).first->second;
   }
 
   // ---- GlyphSource ---------------------------------------------------------
@@ -173,7 +151,9 @@ struct Font::Impl final : GlyphSource {
     return number;
   }
 
-  const FontFace& face_numbered(int number) override { return number == 0 ? *face : *stand_ins[number - 1]; }
+  const FontFace& face_numbered(int number) const { return number == 0 ? *face : *stand_ins[number - 1]; }
+  const ShapingFont& shaping_font(int number) override { return face_numbered(number).shaping_font(); }
+  bool adds_bold(int number, bool bold) override { return face_numbered(number).adds_bold(bold); }
 
   const GlyphBitmap& classic_glyph(char32_t code_point, bool bold) override { return glyph(code_point, bold); }
 
@@ -187,10 +167,10 @@ struct Font::Impl final : GlyphSource {
   }
 
   int find_stand_in(char32_t code_point, bool bold) {
-    if (!fallback_fonts) fallback_fonts.emplace(path);
-    const std::optional<FontFile> file = fallback_fonts->find(code_point, bold);
+    if (!face_finder) face_finder = text_services()->face_finder(path);
+    const std::optional<FontFile> file = face_finder->find(code_point, bold);
     if (!file) {
-      const std::string characters = characters_of(code_point);
+      const std::string characters = text_services()->characters_of(code_point);
       if (scripts_warned.insert(characters).second)
         std::cerr << "okit: warning: no installed font has " << characters << " (" << code_point_name(code_point)
                   << "); they show as boxes\n";

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include <hb-ft.h>
+#include "host/text/text_services.h"
 
 namespace okit {
 namespace {
@@ -123,7 +123,7 @@ std::unique_ptr<FontFace> FontFace::load_fallback(const std::string& path, int i
 }
 
 FontFace::~FontFace() {
-  if (shaping_font_) hb_font_destroy(shaping_font_);
+  shaping_font_.reset();  // it references the face
   FT_Done_Face(face_);
   FT_Done_FreeType(library_);
 }
@@ -134,13 +134,10 @@ int FontFace::line_height() const { return ceil_pixels(face_->size->metrics.heig
 
 bool FontFace::load_glyph(FT_UInt index) const { return FT_Load_Glyph(face_, index, kMonochromeLoad) == 0; }
 
-hb_font_t* FontFace::shaping_font() const {
-  if (!shaping_font_) {
-    shaping_font_ = hb_ft_font_create_referenced(face_);
-    // Advances as the monochrome glyphs are drawn: hinted, whole pixels.
-    hb_ft_font_set_load_flags(shaping_font_, kMonochromeLoad & ~FT_LOAD_RENDER);
-  }
-  return shaping_font_;
+const ShapingFont& FontFace::shaping_font() const {
+  // Only lines the text engine lays out ask for it, so the engine is loaded.
+  if (!shaping_font_) shaping_font_ = text_services()->shaping_font(face_);
+  return *shaping_font_;
 }
 
 GlyphBitmap FontFace::render(char32_t code_point, bool bold) const {

@@ -12,7 +12,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-struct hb_font_t;
+#include "host/glyph_bitmap.h"
+#include "host/text/line_layout.h"
 
 namespace okit {
 
@@ -20,16 +21,6 @@ namespace okit {
 // whose body (pixels per em) is the same 13 pixels.
 inline constexpr int kLineHeightPixels = 13;
 inline constexpr int kBodyPixels = 13;
-
-// A rendered glyph, one byte per pixel (0 or 255), rows top to bottom.
-struct GlyphBitmap {
-  int advance = 0;  // pixels the pen moves, including the bold extra pixel
-  int left = 0;     // from the pen to the first column
-  int top = 0;      // from the baseline up to the first row
-  int width = 0;
-  int rows = 0;
-  std::vector<std::uint8_t> coverage;
-};
 
 class FontFace {
  public:
@@ -61,8 +52,8 @@ class FontFace {
   // Whether drawing bold widens this face's glyphs (it is not bold itself).
   bool adds_bold(bool bold) const { return bold && !bold_face_; }
 
-  // The face for HarfBuzz, made on first use; owned by this face.
-  hb_font_t* shaping_font() const;
+  // The face's shaping data, made by the text engine on first use.
+  const ShapingFont& shaping_font() const;
 
  private:
   FontFace(FT_Library library, FT_Face face) : library_(library), face_(face) {}
@@ -71,7 +62,7 @@ class FontFace {
   FT_Library library_;
   FT_Face face_;
   bool bold_face_ = false;
-  mutable hb_font_t* shaping_font_ = nullptr;
+  mutable std::unique_ptr<ShapingFont> shaping_font_;
 };
 
 }  // namespace okit

@@ -43,6 +43,7 @@ std::vector<Source> sources_under(const std::string& folder) {
 // docs/architecture.md draws them.
 const std::vector<std::pair<std::string, std::set<std::string>>> kLayers = {
     {"host", {}},
+    {"text_engine", {"host"}},
     {"window_services", {"host"}},
     {"library", {"host"}},
     {"controls", {"host", "window_services", "library"}},

@@ -1,4 +1,4 @@
-#include "host/text/bidi.h"
+#include "text_engine/bidi.h"
 
 #include <fribidi.h>
 

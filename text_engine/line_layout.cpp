@@ -1,54 +1,33 @@
-#include "host/text/line_layout.h"
+#include "text_engine/line_layout.h"
 
 #include <algorithm>
 #include <numeric>
 #include <span>
 
 #include <hb.h>
-#include <unicode/ubrk.h>
 #include <unicode/unorm2.h>
-#include <unicode/utext.h>
 #include <unicode/utf16.h>
 
-#include "host/text/bidi.h"
 #include "host/utf8.h"
+#include "text_engine/bidi.h"
+#include "text_engine/graphemes.h"
+#include "text_engine/shaping_font.h"
 
 namespace okit {
 namespace {
 
-// Code points, and for every byte offset where one starts, its index.
-struct DecodedText {
+std::vector<char32_t> decode(std::string_view utf8) {
   std::vector<char32_t> code_points;
-  std::vector<std::size_t> index_at_byte;
-};
-
-DecodedText decode(std::string_view utf8) {
-  DecodedText text;
-  text.index_at_byte.assign(utf8.size() + 1, 0);
-  for (std::size_t pos = 0; pos < utf8.size();) {
-    text.index_at_byte[pos] = text.code_points.size();
-    text.code_points.push_back(next_code_point(utf8, pos));
-  }
-  text.index_at_byte[utf8.size()] = text.code_points.size();
-  return text;
+  for (std::size_t pos = 0; pos < utf8.size();) code_points.push_back(next_code_point(utf8, pos));
+  return code_points;
 }
 
 // The first code point of every user-perceived character, plus the end.
-std::vector<std::size_t> cluster_bounds(std::string_view utf8, const DecodedText& text) {
-  std::vector<std::size_t> bounds;
-  UErrorCode status = U_ZERO_ERROR;
-  UText* source = utext_openUTF8(nullptr, utf8.data(), static_cast<std::int64_t>(utf8.size()), &status);
-  UBreakIterator* breaks = ubrk_open(UBRK_CHARACTER, "", nullptr, 0, &status);
-  ubrk_setUText(breaks, source, &status);
-  if (U_SUCCESS(status)) {
-    for (std::int32_t at = ubrk_first(breaks); at != UBRK_DONE; at = ubrk_next(breaks))
-      bounds.push_back(text.index_at_byte[static_cast<std::size_t>(at)]);
-  }
-  ubrk_close(breaks);
-  utext_close(source);
-  if (bounds.size() < 2) {  // ICU failed (no data): each code point stands alone
-    bounds.resize(text.code_points.size() + 1);
-    std::iota(bounds.begin(), bounds.end(), std::size_t{0});
+std::vector<std::int32_t> cluster_bounds(std::string_view utf8, std::size_t length) {
+  std::vector<std::int32_t> bounds = grapheme_boundaries(utf8);
+  if (bounds.empty()) {  // ICU failed (no data): each code point stands alone
+    bounds.resize(length + 1);
+    std::iota(bounds.begin(), bounds.end(), 0);
   }
   return bounds;
 }
@@ -193,7 +172,6 @@ class LineBuilder {
 
   void shaped_run(const Run& run, const std::vector<Cluster>& clusters) {
     const std::size_t first = clusters[run.first_cluster].first, end = clusters[run.end_cluster - 1].end;
-    const FontFace& face = source_.face_numbered(run.face);
     hb_buffer_t* buffer = hb_buffer_create();
     // The whole line is the context, so letters join across run edges.
     hb_buffer_add_codepoints(buffer, reinterpret_cast<const hb_codepoint_t*>(text_.data()),
@@ -202,11 +180,11 @@ class LineBuilder {
     hb_buffer_set_direction(buffer, run.rtl() ? HB_DIRECTION_RTL : HB_DIRECTION_LTR);
     hb_buffer_set_script(buffer, run.script);
     hb_buffer_guess_segment_properties(buffer);
-    hb_shape(face.shaping_font(), buffer, nullptr, 0);
+    hb_shape(harfbuzz_font(source_.shaping_font(run.face)), buffer, nullptr, 0);
     unsigned count = 0;
     const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
     const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, &count);
-    const int extra = face.adds_bold(bold_) ? 1 : 0;
+    const int extra = source_.adds_bold(run.face, bold_) ? 1 : 0;
     // Glyphs come in visual order; those of one cluster are next to each other.
     std::vector<std::pair<std::size_t, std::pair<int, int>>> extents;  // cluster start, [left, right)
     for (unsigned g = 0; g < count; ++g) {
@@ -266,20 +244,20 @@ class LineBuilder {
 }  // namespace
 
 LineLayout lay_out_line(std::string_view utf8, bool bold, GlyphSource& source) {
-  const DecodedText text = decode(utf8);
-  const std::vector<std::int8_t> levels = bidi_levels(text.code_points);
-  const std::vector<std::size_t> bounds = cluster_bounds(utf8, text);
+  const std::vector<char32_t> text = decode(utf8);
+  const std::vector<std::int8_t> levels = bidi_levels(text);
+  const std::vector<std::int32_t> bounds = cluster_bounds(utf8, text.size());
   std::vector<Cluster> clusters;
   for (std::size_t b = 0; b + 1 < bounds.size(); ++b) {
-    Cluster cluster{bounds[b], bounds[b + 1]};
-    const std::span<const char32_t> sequence(text.code_points.data() + cluster.first, cluster.end - cluster.first);
+    Cluster cluster{static_cast<std::size_t>(bounds[b]), static_cast<std::size_t>(bounds[b + 1])};
+    const std::span<const char32_t> sequence(text.data() + cluster.first, cluster.end - cluster.first);
     choose_face(cluster, sequence, bold, source);
     cluster.level = levels[cluster.first];
     cluster.script = script_of(sequence);
     clusters.push_back(cluster);
   }
   const std::vector<Run> runs = split_runs(clusters);
-  LineBuilder line(text.code_points, bold, source);
+  LineBuilder line(text, bold, source);
   for (std::size_t r : visual_order(runs)) {
     if (runs[r].face == 0)
       line.classic_run(runs[r], clusters);
