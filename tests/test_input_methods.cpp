@@ -74,6 +74,7 @@ class DummyVideo {
   }
   ~DummyVideo() {
     if (available_) SDL_Quit();
+    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
   }
   bool available() const { return available_; }
 
