@@ -1,4 +1,5 @@
-// Scenario commands that drive the mouse, the keyboard, focus and activation.
+// Scenario commands that drive the mouse, the keyboard, an input method, focus
+// and activation.
 
 #include "app/key_names.h"
 #include "app/scenario_parser.h"
@@ -23,6 +24,9 @@ void full_key(Desktop& desktop, const KeyStroke& stroke) {
   if (const std::int16_t typed = typed_character(stroke)) desktop.key_press(typed);
   desktop.key_up(stroke.key_code, stroke.shift);
 }
+
+// The TEXT of `type`, `compose` and `commit`; the parser made sure it is a string.
+std::string text_arg(const ScenarioCommand& c) { return parse_literal(c.args[0])->as_string(); }
 
 }  // namespace
 
@@ -56,7 +60,7 @@ void ScenarioRunner::cmd_key(const ScenarioCommand& c) {
 }
 
 void ScenarioRunner::cmd_type(const ScenarioCommand& c) {
-  const std::string text = parse_literal(c.args[0])->as_string();
+  const std::string text = text_arg(c);
   for (std::size_t pos = 0; pos < text.size();) {
     const char32_t ch = next_code_point(text, pos);
     if (ch < 0x80) {
@@ -68,6 +72,13 @@ void ScenarioRunner::cmd_type(const ScenarioCommand& c) {
     // Characters no key of the layout types arrive as typed text alone.
     if (ch <= 0x7FFF) desktop_.key_press(static_cast<std::int16_t>(ch));
   }
+}
+
+void ScenarioRunner::cmd_input_method(const ScenarioCommand& c) {
+  if (c.verb == "compose")
+    desktop_.compose_text(text_arg(c));
+  else
+    desktop_.commit_text(text_arg(c));
 }
 
 void ScenarioRunner::cmd_focus(const ScenarioCommand& c) {

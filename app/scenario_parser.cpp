@@ -6,6 +6,7 @@
 
 #include "app/key_names.h"
 #include "host/dispatch.h"
+#include "host/utf8.h"
 #include "host/value.h"
 
 namespace okit {
@@ -138,6 +139,12 @@ std::string check(const ScenarioCommand& c) {
     return parse_key(a[0]) ? "" : "unknown key '" + a[0] + "'";
   }
   if (v == "type") return n == 1 && is_string_literal(a[0]) ? "" : "usage: type \"TEXT\"";
+  if (v == "compose" || v == "commit") {
+    if (n != 1 || !is_string_literal(a[0])) return std::string("usage: ").append(v).append(" \"TEXT\"");
+    // An input method sends well-formed text; a script may not.
+    if (!is_valid_utf8(parse_literal(a[0])->as_string())) return std::string(v).append(": TEXT is not valid UTF-8");
+    return "";
+  }
   if (v == "focus") return n == 1 ? "" : "usage: focus OBJ";
   if (v == "activate") return n == 1 ? "" : "usage: activate FORM|none";
   if (v == "resize") return n == 3 && ints(1, 2) ? "" : "usage: resize OBJ W H";

@@ -66,6 +66,7 @@ void ScenarioRunner::execute(const ScenarioCommand& c) {
   else if (v == "click" || v == "dblclick") cmd_click(c, v == "dblclick");
   else if (v == "key" || v == "keydown" || v == "keyup") cmd_key(c);
   else if (v == "type") cmd_type(c);
+  else if (v == "compose" || v == "commit") cmd_input_method(c);
   else if (v == "focus") cmd_focus(c);
   else if (v == "activate") cmd_activate(c);
   else if (v == "pixel") cmd_pixel(c);

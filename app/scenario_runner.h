@@ -64,6 +64,7 @@ class ScenarioRunner : public ApplicationEvents {
   void cmd_click(const ScenarioCommand& c, bool twice);
   void cmd_key(const ScenarioCommand& c);
   void cmd_type(const ScenarioCommand& c);
+  void cmd_input_method(const ScenarioCommand& c);  // compose, commit
   void cmd_focus(const ScenarioCommand& c);
   void cmd_activate(const ScenarioCommand& c);
   void cmd_pixel(const ScenarioCommand& c);

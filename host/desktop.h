@@ -14,6 +14,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -114,6 +115,19 @@ class OKIT_EXPORT Desktop : public EventSink {
   void focus_first(Form& form);
   // Moves the focus away from an element that became unable to hold it.
   void focus_lost_ability(Element& element);
+
+  // ---- Input methods ---------------------------------------------------------
+  // An input method's composition goes to the focused element, which shows
+  // it without taking it into its text; a new one replaces the old and an
+  // empty one cancels it. A commit ends the composition and then types its
+  // text as the keyboard's text input does: one KeyPress per character
+  // (typed_characters), no KeyDown or KeyUp. Dropped, as keys are, with
+  // nothing focused or in design mode.
+  void compose_text(std::string_view composition);
+  void commit_text(std::string_view text);
+  // The focused element's spot for the input method in screen pixels, or
+  // none when it takes no text.
+  std::optional<TextInputSpot> text_input_spot() const;
 
   // ---- Design mode ------------------------------------------------------------
   // A form in design mode takes no input itself: presses over it, moves and

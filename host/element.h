@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +37,15 @@ class OKIT_EXPORT EventSink {
  public:
   virtual ~EventSink() = default;
   virtual void element_event(Element& source, std::string_view event, std::span<Value> args) = 0;
+};
+
+// Where an element that takes text meets an input method: the line of its
+// caret (the input method puts its candidate list below it) and whether the
+// element shows an uncommitted composition there.
+struct TextInputSpot {
+  Rect caret_line;
+  bool composing = false;
+  bool operator==(const TextInputSpot&) const = default;
 };
 
 // What an element is to its form. A control is something the form's author
@@ -165,6 +175,13 @@ class OKIT_EXPORT Element : public Dispatch {
   // deactivated while it held the form's focus. An edit field starts and
   // stops its caret here.
   virtual void keyboard_focus_changed() {}
+  // An input method's uncommitted text, delivered to the focused element:
+  // an edit field shows it at its caret (an empty text ends it); elements
+  // that take no text ignore it. It raises no events.
+  virtual void compose(std::string_view /*composition*/) {}
+  // The element's spot for an input method, its caret line in its own
+  // pixels; none for an element that takes no text.
+  virtual std::optional<TextInputSpot> text_input_spot() const { return std::nullopt; }
   // The access-key character of the element's caption (lower case), or 0.
   virtual char access_key() const { return 0; }
   // Called when the element's access key is pressed.

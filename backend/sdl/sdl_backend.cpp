@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "backend/sdl/sdl_clipboard.h"
-#include "backend/sdl/sdl_keys.h"
 #include "host/elements/clipboard.h"
 
 namespace okit {
@@ -25,6 +24,14 @@ SdlVideo::SdlVideo() {
   // window through OpenGL, in software on machines without a GPU. The
   // environment variable SDL_FRAMEBUFFER_ACCELERATION still decides first.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // Input methods: the system shows the candidate list (the fields show the
+  // composition themselves), and long compositions and commits arrive whole.
+#ifdef SDL_HINT_IME_SHOW_UI
+  SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
+#endif
+#ifdef SDL_HINT_IME_SUPPORT_EXTENDED_TEXT
+  SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
+#endif
   available_ = SDL_Init(SDL_INIT_VIDEO) == 0;
 }
 
@@ -36,6 +43,10 @@ SdlBackend::SdlBackend(Desktop& desktop, int scale)
     : desktop_(desktop), windows_(scale), clock_offset_(desktop.now() - real_milliseconds()) {
   desktop_.set_move_loop([this](Element& window) { move_loop(window); });
   desktop_.install_clipboard(std::make_unique<SdlClipboard>());
+  // Every control's KeyPress comes from text input, so it stays on for as
+  // long as the backend runs (desktop platforms start it with the video
+  // subsystem; this says so rather than relying on it).
+  SDL_StartTextInput();
 }
 
 SdlBackend::~SdlBackend() {
@@ -49,6 +60,7 @@ void SdlBackend::run() {
     wait_and_handle_events();
     desktop_.do_events();
     windows_.update(desktop_);
+    follow_text_input();
   }
 }
 
@@ -58,6 +70,7 @@ void SdlBackend::handle_pending() {
   advance_clock();
   desktop_.do_events();
   windows_.update(desktop_);
+  follow_text_input();
 }
 
 // Sleeps until an event arrives or the next timer is due, then handles
@@ -138,9 +151,14 @@ void SdlBackend::dispatch(const SDL_Event& event) {
     case SDL_KEYUP:
       handle_key(event.key);
       break;
+    case SDL_TEXTEDITING:
+#if SDL_VERSION_ATLEAST(2, 0, 22)
+    case SDL_TEXTEDITING_EXT:
+#endif
+      handle_text_editing(event);
+      break;
     case SDL_TEXTINPUT:
-      if (windows_.form_of(event.text.windowID) && !(SDL_GetModState() & KMOD_LALT))
-        for (std::int16_t ch : typed_characters(event.text.text)) desktop_.key_press(ch);
+      handle_text_input(event.text);
       break;
     default:
       break;

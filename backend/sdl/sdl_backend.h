@@ -4,7 +4,8 @@
 // desktop's mouse, keyboard and activation messages, advances the desktop's
 // clock by the real time that passed, and shows what the forms repainted.
 // It also gives the desktop a move loop that drags real windows and the
-// system clipboard.
+// system clipboard, and lets the system's input methods compose into text
+// fields.
 
 #include <SDL.h>
 
@@ -55,6 +56,9 @@ class SdlBackend {
   void handle_mouse_motion(const SDL_MouseMotionEvent& event);
   void handle_mouse_button(const SDL_MouseButtonEvent& event);
   void handle_key(const SDL_KeyboardEvent& event);
+  void handle_text_editing(const SDL_Event& event);
+  void handle_text_input(const SDL_TextInputEvent& event);
+  void follow_text_input();
   void give_focus_to_clicked_window(Form& form);
   Point screen_point(Form& form, int x, int y) const;
   void move_loop(Element& window);
@@ -65,6 +69,11 @@ class SdlBackend {
   double clock_offset_;  // desktop time minus real time, in ms
   bool focus_left_application_ = false;
   bool dragging_ = false;
+  // Whether the input method composes, as its last event said.
+  bool input_method_composing_ = false;
+  // Where the input method was last told the caret is.
+  std::uint32_t text_input_window_ = 0;
+  SDL_Rect text_input_rect_{};
 };
 
 // The real time in milliseconds, from a steady clock.

@@ -1,7 +1,6 @@
 #include "backend/sdl/sdl_keys.h"
 
 #include "host/desktop.h"
-#include "host/utf8.h"
 
 namespace okit {
 
@@ -57,15 +56,6 @@ std::int16_t control_character_for(SDL_Keycode key, std::uint16_t modifiers) {
   const bool ctrl_only = (modifiers & KMOD_CTRL) && !(modifiers & KMOD_ALT);
   if (ctrl_only && key >= SDLK_a && key <= SDLK_z) return static_cast<std::int16_t>(1 + (key - SDLK_a));
   return 0;
-}
-
-std::vector<std::int16_t> typed_characters(std::string_view utf8) {
-  std::vector<std::int16_t> characters;
-  for (std::size_t pos = 0; pos < utf8.size();) {
-    const char32_t ch = next_code_point(utf8, pos);
-    if (ch >= 0x20 && ch <= 0x7FFF && ch != 0x7F) characters.push_back(static_cast<std::int16_t>(ch));
-  }
-  return characters;
 }
 
 }  // namespace okit

@@ -6,8 +6,10 @@
 #include <SDL.h>
 
 #include <cstdint>
-#include <string_view>
-#include <vector>
+
+// Text input becomes KeyPress characters as all typed text does, in the
+// desktop's commit_text.
+#include "host/typed_text.h"
 
 namespace okit {
 
@@ -21,9 +23,5 @@ std::int16_t shift_mask_for(std::uint16_t modifiers);
 // 27, Ctrl+letter 1..26), or 0 when the key types none. Printable characters
 // arrive separately, as text input.
 std::int16_t control_character_for(SDL_Keycode key, std::uint16_t modifiers);
-
-// The characters of a text-input event as KeyPress arguments. Characters
-// beyond what KeyPress can carry are left out.
-std::vector<std::int16_t> typed_characters(std::string_view utf8);
 
 }  // namespace okit

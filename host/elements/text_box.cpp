@@ -54,10 +54,12 @@ void TextBox::put_BorderStyle(std::int16_t v) {
 
 void TextBox::put_MaxLength(std::int32_t v) { max_length_ = checked_at_least(v, 0); }
 
-std::string TextBox::display_text() const {
-  if (password_char_.empty()) return buffer_.text();
+std::string TextBox::display_text() const { return masked(buffer_.text()); }
+
+std::string TextBox::masked(std::string text) const {
+  if (password_char_.empty()) return text;
   std::string shown;
-  for (std::int32_t i = buffer_.length(); i > 0; --i) shown += password_char_;
+  for (std::int32_t i = chars::count(text); i > 0; --i) shown += password_char_;
   return shown;
 }
 

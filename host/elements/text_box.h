@@ -14,9 +14,11 @@
 //
 // The behaviour is spread over a few files: text_box.cpp (properties),
 // text_box_keys.cpp (keyboard and clipboard), text_box_mouse.cpp (mouse),
-// text_box_view.cpp (geometry, scrolling, caret and focus).
+// text_box_view.cpp (geometry, scrolling, caret and focus),
+// text_box_composition.cpp (an input method's composition).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "host/element.h"
@@ -37,6 +39,8 @@ class OKIT_EXPORT TextBox : public Element {
   void key_press(std::int16_t& key_ascii) override;
   void mouse_input(std::string_view event, std::span<Value> args) override;
   void keyboard_focus_changed() override;
+  void compose(std::string_view composition) override;
+  std::optional<TextInputSpot> text_input_spot() const override;
 
   // ---- Properties --------------------------------------------------------
   const std::string& Text() const { return buffer_.text(); }
@@ -71,7 +75,8 @@ class OKIT_EXPORT TextBox : public Element {
   // What the field shows: the text, or the password character repeated.
   std::string display_text() const;
   // Whether the selection shows: while the field holds the keyboard focus,
-  // or always when HideSelection is off.
+  // or always when HideSelection is off; never while a composition takes
+  // its place.
   bool shows_selection() const;
   // The border's width in pixels: none, a one-pixel flat line or the
   // two-pixel sunken edge.
@@ -80,10 +85,26 @@ class OKIT_EXPORT TextBox : public Element {
   // border and one pixel of inset), and has this many pixels of room.
   int text_left() const;
   int text_room() const;
+  // An input method's composition in progress, or empty. The field shows it
+  // in place of the selection (where a commit will put its text), with the
+  // caret at its end. Any other edit, a mouse press in the field and the
+  // loss of the keyboard focus end it; a locked field takes none.
+  const std::string& composition() const { return composition_; }
+  // What the field shows: display_text() with the composition in place of
+  // the selection.
+  std::string shown_text() const;
+  // Where the composition lies in shown_text(), in characters; empty when
+  // there is none.
+  struct CharRange {
+    std::int32_t begin = 0, end = 0;
+  };
+  CharRange composition_range() const;
+  // The caret's place in shown_text().
+  std::int32_t shown_caret() const;
   // The positions of the shown characters in the default font.
   TextRuler ruler() const;
   // The ruler stop at the field's left edge: the field scrolls sideways to
-  // keep the caret inside its width, and shows the text from here on.
+  // keep the shown caret inside its width, and shows the text from here on.
   std::int32_t first_visible_stop() const { return first_stop_; }
   // Whether the caret is in its visible phase; always false without the
   // keyboard focus of the active window.
@@ -118,13 +139,17 @@ class OKIT_EXPORT TextBox : public Element {
   // `x` pixels in from the field's left edge.
   int text_x(const TextRuler& shown, int x) const;
 
+  // `text` as the field shows it: masked when PasswordChar is set.
+  std::string masked(std::string text) const;
   // Repaints, scrolls and restarts the caret when the text or the selection
   // differs from `before`, then raises Change when the text changed.
   void after_edit(const EditBuffer& before, bool changed);
   // Scrolls so the caret is in view; returns whether the view moved.
   bool keep_caret_visible();
+  void end_composition() { compose({}); }
 
   EditBuffer buffer_;
+  std::string composition_;
   std::string password_char_;
   std::int32_t fore_color_ = static_cast<std::int32_t>(0x80000008);
   std::int32_t back_color_ = static_cast<std::int32_t>(0x80000005);

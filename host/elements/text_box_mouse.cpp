@@ -27,6 +27,8 @@ void TextBox::mouse_input(std::string_view event, std::span<Value> args) {
   const int x = has_point ? field_x(args[2].to_single()) : 0;
   raise(event, args);
   if (!alive()) return;
+  // The mouse places the caret in the text as it is, without a composition.
+  if (event == "MouseDown" || event == "DblClick" || dragging_) end_composition();
   const EditBuffer before = buffer_;
   if (event == "MouseDown" && button == kLeftButton)
     press(x, (shift & kShiftHeld) != 0);

@@ -22,7 +22,7 @@ bool TextBox::has_keyboard_focus() const {
   return alive() && on && owner == on->active_form() && owner->focused() == this;
 }
 
-bool TextBox::shows_selection() const { return !hide_selection_ || has_keyboard_focus(); }
+bool TextBox::shows_selection() const { return composition_.empty() && (!hide_selection_ || has_keyboard_focus()); }
 
 int TextBox::border_width() const {
   if (border_style_ == 0) return 0;
@@ -33,10 +33,10 @@ int TextBox::text_left() const { return border_width() + kTextInset; }
 
 int TextBox::text_room() const { return std::max(0, pixel_rect().width() - 2 * text_left()); }
 
-TextRuler TextBox::ruler() const { return TextRuler(default_font().character_spans(display_text(), false)); }
+TextRuler TextBox::ruler() const { return TextRuler(default_font().character_spans(shown_text(), false)); }
 
 bool TextBox::keep_caret_visible() {
-  const std::int32_t first = scrolled_to_caret(ruler(), first_stop_, buffer_.caret(), text_room());
+  const std::int32_t first = scrolled_to_caret(ruler(), first_stop_, shown_caret(), text_room());
   if (first == first_stop_) return false;
   first_stop_ = first;
   invalidate();
@@ -45,6 +45,7 @@ bool TextBox::keep_caret_visible() {
 
 void TextBox::after_edit(const EditBuffer& before, bool changed) {
   if (!(buffer_ == before)) {
+    composition_.clear();  // the composition belonged to the old caret
     invalidate();
     keep_caret_visible();
     blink_.show_now();
@@ -55,7 +56,10 @@ void TextBox::after_edit(const EditBuffer& before, bool changed) {
 void TextBox::keyboard_focus_changed() {
   const bool focused = has_keyboard_focus();
   if (focused == blink_.running()) return;
-  if (!focused) dragging_ = false;
+  if (!focused) {
+    dragging_ = false;
+    end_composition();
+  }
   blink_.set_running(focused);
   // With HideSelection on, the selection comes and goes with the focus.
   if (hide_selection_ && buffer_.has_selection()) invalidate();

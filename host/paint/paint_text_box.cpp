@@ -1,5 +1,6 @@
 // The host's edit field: a border, the text one pixel in from it, the
-// selection in the highlight colours and the caret. The text is drawn twice where it is
+// selection in the highlight colours, an input method's composition
+// underlined, and the caret. The text is drawn twice where it is
 // selected, the second time clipped to the highlight, so a glyph cut by the
 // selection edge is coloured exactly as far as the highlight reaches.
 
@@ -45,7 +46,7 @@ void TextBox::paint(Canvas& canvas) const {
   const TextRuler positions = ruler();
   const int scroll = positions.stop(first_visible_stop());
   const Point at{left - scroll, left};
-  const std::string shown = display_text();
+  const std::string shown = shown_text();
   const std::uint32_t ink = enabled() ? resolve_color(fore_color_) : system_color(SystemColor::GrayText);
   field.text(shown, at, false, ink);
 
@@ -59,8 +60,14 @@ void TextBox::paint(Canvas& canvas) const {
       selected.text(shown, at, false, system_color(SystemColor::HighlightText));
     }
   }
+  // An input method's composition is underlined, one pixel below the baseline.
+  const CharRange composed = composition_range();
+  for (const auto& [from, to] : positions.pieces(composed.begin, composed.end)) {
+    const int y = at.y + font.ascent() + 1;
+    field.fill_rect({at.x + from, y, at.x + to, y + 1}, ink);
+  }
   if (caret_visible()) {
-    const int x = at.x + positions.x_of(buffer_.caret());
+    const int x = at.x + positions.x_of(shown_caret());
     field.fill_rect({x, at.y, x + 1, at.y + font.line_height()}, resolve_color(fore_color_));
   }
 }
