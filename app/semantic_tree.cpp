@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-#include "host/description.h"
-#include "host/form.h"
+#include "host/accessible_tree.h"
 
 namespace okit {
 
@@ -25,13 +24,6 @@ std::string states_of(const DescribedState& state) {
   return states;
 }
 
-int container_depth(const Element& control) {
-  int depth = 0;
-  for (const Element* up = control.parent(); up && up->role() != ElementRole::Form; up = up->parent())
-    if (up->role() == ElementRole::Control) ++depth;
-  return depth;
-}
-
 std::string tree_line(const Description& d, int depth) {
   std::string line(2 * static_cast<std::size_t>(depth), ' ');
   ((line += d.role) += ' ') += quoted(d.name);
@@ -39,6 +31,13 @@ std::string tree_line(const Description& d, int depth) {
   line += states_of(d.states);
   if (d.access_key) line += " key=" + escape_tree_text(std::string(1, d.access_key));
   return line;
+}
+
+void print(const std::vector<AccessibleNode>& nodes, int depth, std::string& tree) {
+  for (const AccessibleNode& node : nodes) {
+    (tree += tree_line(node.description, depth)) += '\n';
+    print(node.children, depth + 1, tree);
+  }
 }
 
 }  // namespace
@@ -66,10 +65,7 @@ std::string escape_tree_text(std::string_view text) {
 
 std::string semantic_tree(Form& form) {
   std::string tree;
-  for (Element* control : form.controls()) {
-    const Description d = control->describe();
-    if (!d.role.empty()) (tree += tree_line(d, container_depth(*control))) += '\n';
-  }
+  print(accessible_tree(form), 0, tree);
   return tree;
 }
 
