@@ -160,5 +160,58 @@ TEST(GraphemeBreaks, PlainBoundariesNeedAsciiOnBothSidesAndNoCrLf) {
   }
 }
 
+// ---- Word stops by cluster ----------------------------------------------------------
+
+TEST(WordStops, AgreeWithTheCodePointRulesWhereEveryCodePointIsACharacter) {
+  for (const std::string text : {"one two.three four", "  hello,  world_2 ", "Grüße, Welt\u00A0da", ""}) {
+    const std::u32string points = words::code_points(text);
+    const words::WordStops stops(text);
+    const auto length = static_cast<std::int32_t>(points.size());
+    for (std::int32_t caret = 0; caret <= length; ++caret) {
+      EXPECT_EQ(stops.next_word_start(caret), words::next_word_start(points, caret)) << text << " @" << caret;
+      EXPECT_EQ(stops.previous_word_start(caret), words::previous_word_start(points, caret)) << text << " @" << caret;
+      EXPECT_EQ(stops.run_at(caret), words::run_at(points, caret)) << text << " @" << caret;
+    }
+  }
+}
+
+TEST(WordStops, ACombiningMarkGoesWithTheCharacterItSitsOn) {
+  const words::WordStops word("cafe\u0301 x");  // c a f e mark 5 blank 6 x 7
+  EXPECT_EQ(word.run_at(4), (WordRun{0, 5})) << "the mark: its whole word";
+  EXPECT_EQ(word.run_at(3), (WordRun{0, 5}));
+  EXPECT_EQ(word.next_word_start(0), 6);
+  EXPECT_EQ(word.previous_word_start(7), 6);
+  EXPECT_EQ(word.previous_word_start(6), 0);
+
+  // On a blank the mark is part of the blank: by code point it would be a
+  // one-mark word that starts inside the cluster.
+  const words::WordStops blank("ab \u0301cd");  // a b [blank mark] c d: 0 1 2 4 5 6
+  EXPECT_EQ(blank.next_word_start(0), 4);
+  EXPECT_EQ(blank.previous_word_start(6), 4);
+  EXPECT_EQ(blank.previous_word_start(4), 0);
+  EXPECT_EQ(blank.run_at(3), (WordRun{2, 4}));
+
+  const words::WordStops punctuation("a.\u0301b");  // a [. mark] b: 0 1 3 4
+  EXPECT_EQ(punctuation.next_word_start(0), 1);
+  EXPECT_EQ(punctuation.next_word_start(1), 3);
+  EXPECT_EQ(punctuation.run_at(2), (WordRun{1, 3}));
+}
+
+TEST(WordStops, EmojiSequencesAndFlagsAreWordCharactersAndStopsLandOnBoundaries) {
+  const words::WordStops stops("hi " + kFamily + kFlagDE + " ok");  // h i blank 3 family 8 flag 10 blank o k 13
+  EXPECT_EQ(stops.next_word_start(0), 3);
+  EXPECT_EQ(stops.next_word_start(3), 11);
+  EXPECT_EQ(stops.run_at(5), (WordRun{3, 10}));
+  EXPECT_EQ(stops.run_at(9), (WordRun{3, 10}));
+  EXPECT_EQ(stops.previous_word_start(13), 11);
+  EXPECT_EQ(stops.previous_word_start(11), 3);
+  // Asked from inside a cluster (the field never is), the stops are still
+  // boundaries.
+  EXPECT_EQ(stops.next_word_start(5), 11);
+  EXPECT_EQ(stops.previous_word_start(5), 3);
+  EXPECT_EQ(stops.next_word_start(-4), 3);
+  EXPECT_EQ(stops.previous_word_start(99), 11);
+}
+
 }  // namespace
 }  // namespace okit
