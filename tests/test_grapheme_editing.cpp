@@ -213,5 +213,338 @@ TEST(WordStops, EmojiSequencesAndFlagsAreWordCharactersAndStopsLandOnBoundaries)
   EXPECT_EQ(stops.previous_word_start(99), 11);
 }
 
+// ---- The edit buffer ---------------------------------------------------------------------
+
+TEST(EditBufferClusters, BackAndDeleteTakeAWholeCluster) {
+  for (const Cluster& c : kClusters) {
+    EditBuffer buffer;
+    buffer.set_text("a" + c.text + "b");
+    buffer.move_caret(1 + c.code_points, false);
+    EXPECT_TRUE(buffer.delete_backward()) << c.what;
+    EXPECT_EQ(buffer.text(), "ab") << c.what;
+    EXPECT_EQ(buffer.caret(), 1) << c.what;
+
+    buffer.set_text("a" + c.text + "b");
+    buffer.move_caret(1, false);
+    EXPECT_TRUE(buffer.delete_forward()) << c.what;
+    EXPECT_EQ(buffer.text(), "ab") << c.what;
+    EXPECT_EQ(buffer.caret(), 1) << c.what;
+  }
+}
+
+TEST(EditBufferClusters, AnEditThatJoinsWhatFollowsLeavesTheCaretAfterTheCharacterItMade) {
+  EditBuffer buffer;
+  buffer.set_text("\u0301x");
+  EXPECT_TRUE(buffer.replace_selection("e"));
+  EXPECT_EQ(buffer.text(), kAcute + "x");
+  EXPECT_EQ(buffer.caret(), 2) << "not between the e and its mark";
+  EXPECT_EQ(buffer.anchor(), 2);
+
+  buffer.set_text("\u1161\u11A8");
+  buffer.replace_selection("\u1100");
+  EXPECT_EQ(buffer.caret(), 3) << "the leading consonant makes one syllable of the three";
+
+  // Deleting the tab between a letter and a mark brings them together.
+  buffer.set_text("e\t\u0301");
+  buffer.move_caret(2, false);
+  EXPECT_TRUE(buffer.delete_backward());
+  EXPECT_EQ(buffer.text(), kAcute);
+  EXPECT_EQ(buffer.caret(), 2);
+
+  // Latin text: the caret stays where the insertion ends.
+  buffer.set_text("ab");
+  buffer.move_caret(1, false);
+  buffer.replace_selection("xy");
+  EXPECT_EQ(buffer.caret(), 3);
+  // And a mark typed after its letter ends after it.
+  buffer.set_text("e");
+  buffer.move_caret(1, false);
+  buffer.replace_selection("\u0301");
+  EXPECT_EQ(buffer.caret(), 2);
+}
+
+TEST(EditBufferClusters, ClusterPositionsAreClampedToTheText) {
+  EditBuffer buffer;
+  buffer.set_text("x" + kFlagDE);
+  EXPECT_EQ(buffer.cluster_start(2), 1);
+  EXPECT_EQ(buffer.cluster_end(2), 3);
+  EXPECT_EQ(buffer.cluster_after(1), 3);
+  EXPECT_EQ(buffer.cluster_before(3), 1);
+  EXPECT_EQ(buffer.cluster_start(50), 3);
+  EXPECT_EQ(buffer.cluster_end(-1), 0);
+}
+
+// ---- The field: keys and properties -----------------------------------------------------
+
+constexpr std::int16_t kShift = 1;
+constexpr std::int16_t kCtrl = 2;
+constexpr std::int16_t kKeyLeft = 37;
+constexpr std::int16_t kKeyRight = 39;
+constexpr std::int16_t kKeyDelete = 46;
+constexpr std::int16_t kKeyEnd = 35;
+
+class GraphemeKeys : public ::testing::Test {
+ protected:
+  void SetUp() override { field->set_sink(&recorder); }
+  void key(std::int16_t code, std::int16_t shift = 0) {
+    field->key_down(code, shift);
+    field->key_up(code, shift);
+  }
+  void type(char32_t c) {
+    auto key_ascii = static_cast<std::int16_t>(c);
+    field->key_press(key_ascii);
+  }
+  void back() { type(8); }
+  std::size_t changes() {
+    const auto events = recorder.take();
+    return static_cast<std::size_t>(std::count(events.begin(), events.end(), "Change"));
+  }
+  std::shared_ptr<TextBox> field = std::make_shared<TextBox>("txt_text");
+  testing::EventRecorder recorder;
+};
+
+TEST_F(GraphemeKeys, RightAndLeftStepOverWholeClusters) {
+  field->put_Text(every_kind());
+  Positions forward, backward;
+  for (std::size_t i = 1; i < kEveryKindBoundaries.size(); ++i) {
+    key(kKeyRight);
+    forward.push_back(field->SelStart());
+  }
+  key(kKeyRight);
+  forward.push_back(field->SelStart());
+  for (std::size_t i = 1; i < kEveryKindBoundaries.size(); ++i) {
+    key(kKeyLeft);
+    backward.push_back(field->SelStart());
+  }
+  EXPECT_EQ(forward, (Positions{1, 3, 6, 8, 13, 15, 16, 16}));
+  EXPECT_EQ(backward, (Positions{15, 13, 8, 6, 3, 1, 0}));
+  EXPECT_EQ(field->SelLength(), 0);
+}
+
+TEST_F(GraphemeKeys, ShiftArrowsSelectWholeClusters) {
+  field->put_Text(kFamily + "!");
+  key(kKeyRight, kShift);
+  EXPECT_EQ(field->SelStart(), 0);
+  EXPECT_EQ(field->SelLength(), 5);
+  EXPECT_EQ(field->SelText(), kFamily);
+  key(kKeyRight, kShift);
+  EXPECT_EQ(field->SelLength(), 6);
+  key(kKeyLeft, kShift);
+  EXPECT_EQ(field->SelText(), kFamily);
+
+  key(kKeyEnd);
+  key(kKeyLeft, kShift);
+  EXPECT_EQ(field->SelText(), "!");
+  key(kKeyLeft, kShift);
+  EXPECT_EQ(field->SelStart(), 0);
+  EXPECT_EQ(field->SelText(), kFamily + "!");
+}
+
+TEST_F(GraphemeKeys, BackAndDeleteTakeTheWholeCharacterOnce) {
+  for (const char32_t c : U"cafe\u0301") type(c);
+  EXPECT_EQ(field->Text(), "cafe\u0301");
+  EXPECT_EQ(field->SelStart(), 5) << "a typed mark joins the letter before the caret";
+  changes();
+  back();
+  EXPECT_EQ(field->Text(), "caf") << "the e goes with its accent";
+  EXPECT_EQ(field->SelStart(), 3);
+  EXPECT_EQ(changes(), 1u);
+
+  field->put_Text(kFlagDE + kFlagFR);
+  changes();
+  key(kKeyDelete);
+  EXPECT_EQ(field->Text(), kFlagFR) << "one flag, not one indicator";
+  EXPECT_EQ(changes(), 1u);
+
+  field->put_Text(kJamo + kThumb);
+  key(kKeyEnd);
+  back();
+  EXPECT_EQ(field->Text(), kJamo);
+  back();
+  EXPECT_EQ(field->Text(), "");
+}
+
+TEST_F(GraphemeKeys, CtrlArrowsStopOnlyOnClusterBoundaries) {
+  field->put_Text("ab \u0301cd " + kFamily);  // a b [blank mark] c d blank family: 0 1 2 4 5 6 7 12
+  key(kKeyRight, kCtrl);
+  EXPECT_EQ(field->SelStart(), 4) << "not between the blank and its mark";
+  key(kKeyRight, kCtrl);
+  EXPECT_EQ(field->SelStart(), 7);
+  key(kKeyRight, kCtrl | kShift);
+  EXPECT_EQ(field->SelText(), kFamily);
+  key(kKeyLeft, kCtrl);
+  EXPECT_EQ(field->SelStart(), 7);
+  key(kKeyLeft, kCtrl);
+  EXPECT_EQ(field->SelStart(), 4);
+}
+
+TEST_F(GraphemeKeys, SelStartInsideAClusterMovesToItsStart) {
+  field->put_Text("x" + kFlagDE + "y");
+  field->put_SelStart(2);
+  EXPECT_EQ(field->SelStart(), 1);
+  EXPECT_EQ(field->SelLength(), 0);
+  field->put_SelStart(3);
+  EXPECT_EQ(field->SelStart(), 3) << "a boundary stays";
+  field->put_Text(kFamily);
+  field->put_SelStart(4);
+  EXPECT_EQ(field->SelStart(), 0);
+  field->put_SelStart(9);
+  EXPECT_EQ(field->SelStart(), 5) << "still clamped to the text";
+}
+
+TEST_F(GraphemeKeys, SelLengthEndingInsideAClusterTakesAllOfIt) {
+  field->put_Text("x" + kFamily + "y");
+  field->put_SelStart(0);
+  field->put_SelLength(2);
+  EXPECT_EQ(field->SelLength(), 6);
+  EXPECT_EQ(field->SelText(), "x" + kFamily);
+  field->put_SelLength(1);
+  EXPECT_EQ(field->SelLength(), 1) << "a boundary stays";
+  field->put_SelStart(1);
+  field->put_SelLength(std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(field->SelLength(), 6) << "clamped to the text without overflowing";
+  EXPECT_EQ(field->SelStart(), 1);
+}
+
+TEST_F(GraphemeKeys, ALetterTypedBeforeALoneMarkPutsTheCaretAfterTheCharacterItMakes) {
+  field->put_Text("\u0301!");
+  type(U'e');
+  EXPECT_EQ(field->Text(), kAcute + "!");
+  EXPECT_EQ(field->SelStart(), 2);
+  key(kKeyLeft);
+  EXPECT_EQ(field->SelStart(), 0);
+}
+
+TEST_F(GraphemeKeys, AMaskedFieldEditsByClusterToo) {
+  field->put_PasswordChar("*");
+  field->put_Text(kFlagDE + kAcute);
+  key(kKeyRight);
+  EXPECT_EQ(field->SelStart(), 2);
+  key(kKeyEnd);
+  back();
+  EXPECT_EQ(field->Text(), kFlagDE);
+  key(kKeyRight, kCtrl);
+  EXPECT_EQ(field->SelStart(), 2) << "its word stops are still the ends";
+}
+
+TEST_F(GraphemeKeys, AsciiTextEditsByCodePointAsBefore) {
+  field->put_Text("a\tb");
+  key(kKeyRight);
+  key(kKeyRight);
+  EXPECT_EQ(field->SelStart(), 2);
+  back();
+  EXPECT_EQ(field->Text(), "ab");
+  field->put_SelStart(1);
+  field->put_SelLength(1);
+  EXPECT_EQ(field->SelText(), "b");
+}
+
+// ---- The field on a live desktop: clipboard and mouse -------------------------
+
+class GraphemeFieldOnForm : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = desktop.create_form("frm");
+    form->set_bounds_twips(0, 0, 400 * 15, 100 * 15);
+    desktop.activate(form.get());
+    // A 3D field 300 pixels wide: its text starts 3 pixels in.
+    field = testing::place<TextBox>(*form, "txt", {10, 10, 310, 31});
+    desktop.set_focus(*field);
+  }
+  // A left press, a drag with the button held and a double click, at `x`
+  // pixels into the text (its first character's left edge is 0).
+  void mouse(std::string_view event, int x, std::int16_t button = 1) {
+    Value args[] = {button, std::int16_t{0}, static_cast<float>((x + kTextLeft) * 15), 150.0f};
+    field->mouse_input(event, args);
+  }
+  static constexpr int kTextLeft = 3;
+  testing::ControlsDesktop desktop;
+  std::shared_ptr<Form> form;
+  std::shared_ptr<TextBox> field;
+};
+
+TEST_F(GraphemeFieldOnForm, PasteWithinMaxLengthTakesWholeClustersOnly) {
+  desktop.clipboard().set_text("ab" + kFamily + "c");
+  field->put_MaxLength(4);
+  std::int16_t ctrl_v = 22;
+  field->key_press(ctrl_v);
+  EXPECT_EQ(field->Text(), "ab") << "room for four code points: the family of five does not fit";
+  field->put_MaxLength(7);
+  field->put_Text("");
+  field->key_press(ctrl_v);
+  EXPECT_EQ(field->Text(), "ab" + kFamily);
+}
+
+TEST_F(GraphemeFieldOnForm, APressInsideAClusterGoesToItsNearerEdge) {
+  field->put_Text("a" + kFamily + "b");  // the family is code points 1 to 5
+  const TextRuler ruler = field->ruler();
+  const int start = ruler.x_of(1);
+  const int end = ruler.x_of(6);
+  ASSERT_LT(start, end);
+  for (std::int32_t inside = 2; inside <= 5; ++inside) {
+    const int x = ruler.x_of(inside);
+    mouse("MouseDown", x);
+    mouse("MouseUp", x);
+    const std::int32_t nearer = x - start < end - x ? 1 : 6;
+    EXPECT_EQ(field->SelStart(), nearer) << "a press at code point boundary " << inside;
+  }
+  mouse("MouseDown", start + 1);
+  mouse("MouseUp", start + 1);
+  EXPECT_EQ(field->SelStart(), 1);
+  mouse("MouseDown", end - 1);
+  mouse("MouseUp", end - 1);
+  EXPECT_EQ(field->SelStart(), 6);
+}
+
+TEST_F(GraphemeFieldOnForm, ADragEndsOnClusterBoundaries) {
+  field->put_Text("a" + kFlagDE + kFlagFR);  // flags at 1 and 3
+  const TextRuler ruler = field->ruler();
+  mouse("MouseDown", 0);
+  for (int x = 0; x <= ruler.x_of(5); ++x) {
+    mouse("MouseMove", x);
+    const std::int32_t end = field->SelLength();
+    EXPECT_TRUE(end == 0 || end == 1 || end == 3 || end == 5) << "dragged to x " << x << ": " << end;
+  }
+  EXPECT_EQ(field->SelLength(), 5);
+  mouse("MouseUp", ruler.x_of(5));
+}
+
+TEST_F(GraphemeFieldOnForm, ADoubleClickSelectsAWholeWordWithItsCombiningMarks) {
+  field->put_Text("ab cafe\u0301 de");  // a b blank c a f e mark blank d e: the word is 3 to 8
+  const TextRuler ruler = field->ruler();
+  for (std::int32_t on : {3, 6, 7}) {
+    const int x = (ruler.x_of(on) + ruler.x_of(on + 1)) / 2;
+    mouse("MouseDown", x);
+    mouse("MouseUp", x);
+    mouse("DblClick", x);
+    mouse("MouseUp", x);
+    EXPECT_EQ(field->SelStart(), 3) << "on character " << on;
+    EXPECT_EQ(field->SelLength(), 5) << "on character " << on;
+    EXPECT_EQ(field->SelText(), "cafe\u0301");
+  }
+}
+
+TEST_F(GraphemeFieldOnForm, ADoubleClickOnABlankOrPunctuationTakesTheMarkOnIt) {
+  field->put_Text("ab \u0301cd");  // a b [blank mark] c d
+  TextRuler ruler = field->ruler();
+  int x = (ruler.x_of(2) + ruler.x_of(3)) / 2;
+  mouse("MouseDown", x);
+  mouse("MouseUp", x);
+  mouse("DblClick", x);
+  mouse("MouseUp", x);
+  EXPECT_EQ(field->SelStart(), 2);
+  EXPECT_EQ(field->SelLength(), 2) << "the blank with its mark, not the blank alone";
+
+  field->put_Text("x.\u0301y");  // x [full stop mark] y
+  ruler = field->ruler();
+  x = (ruler.x_of(1) + ruler.x_of(2)) / 2;
+  mouse("MouseDown", x);
+  mouse("MouseUp", x);
+  mouse("DblClick", x);
+  mouse("MouseUp", x);
+  EXPECT_EQ(field->SelStart(), 1);
+  EXPECT_EQ(field->SelLength(), 2);
+}
+
 }  // namespace
 }  // namespace okit
