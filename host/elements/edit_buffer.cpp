@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/elements/char_positions.h"
+#include "host/text/grapheme_breaks.h"
 
 namespace okit {
 
@@ -42,13 +43,17 @@ bool EditBuffer::replace_selection(std::string_view insert) {
   const bool changed = std::string_view(text_).substr(begin, end - begin) != insert;
   text_.replace(begin, end - begin, insert);
   anchor_ = caret_ = start + chars::count(insert);
+  // Between two ASCII characters (but CR LF) the caret is on a boundary for
+  // certain, so typing Latin text breaks nothing into clusters.
+  if (!text::GraphemeBreaks::plainly_a_boundary(text_, begin + insert.size()))
+    anchor_ = caret_ = cluster_end(caret_);
   return changed;
 }
 
 bool EditBuffer::delete_backward() {
   if (anchor_ == caret_) {
     if (caret_ == 0) return false;
-    anchor_ = caret_ - 1;
+    anchor_ = cluster_before(caret_);
   }
   return replace_selection({});
 }
@@ -56,9 +61,25 @@ bool EditBuffer::delete_backward() {
 bool EditBuffer::delete_forward() {
   if (anchor_ == caret_) {
     if (caret_ == length()) return false;
-    anchor_ = caret_ + 1;
+    anchor_ = cluster_after(caret_);
   }
   return replace_selection({});
+}
+
+std::int32_t EditBuffer::cluster_start(std::int32_t position) const {
+  return text::GraphemeBreaks(text_).floor(position);
+}
+
+std::int32_t EditBuffer::cluster_end(std::int32_t position) const {
+  return text::GraphemeBreaks(text_).ceil(position);
+}
+
+std::int32_t EditBuffer::cluster_before(std::int32_t position) const {
+  return text::GraphemeBreaks(text_).previous(position);
+}
+
+std::int32_t EditBuffer::cluster_after(std::int32_t position) const {
+  return text::GraphemeBreaks(text_).next(position);
 }
 
 }  // namespace okit

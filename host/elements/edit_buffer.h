@@ -1,9 +1,15 @@
 #pragma once
 // EditBuffer: the text and selection of a single-line edit field, with the
 // editing operations the keyboard and the SelText/SelStart properties need.
-// Positions count characters, not bytes. The selection runs between the
-// anchor (where it started) and the caret (where it ends and typing happens);
-// with nothing selected the two coincide.
+// Positions count characters (code points), not bytes. The selection runs
+// between the anchor (where it started) and the caret (where it ends and
+// typing happens); with nothing selected the two coincide.
+//
+// Editing goes by user-perceived character (grapheme cluster,
+// host/text/grapheme_breaks.h): Back and Delete take a whole cluster, the
+// cluster_* positions give the caret keys and the properties their stops,
+// and an edit never leaves the caret inside a cluster. select() and
+// move_caret() take positions as given; their callers choose boundaries.
 
 #include <cstdint>
 #include <string>
@@ -34,12 +40,22 @@ class OKIT_EXPORT EditBuffer {
   bool has_selection() const { return anchor_ != caret_; }
 
   // Edits. Each returns whether the text changed.
-  // Replaces the selection with `insert` and puts the caret after it.
+  // Replaces the selection with `insert` and puts the caret after it, or
+  // after the cluster it ends inside when the text after it joins the
+  // insertion's end (a letter typed before a lone combining mark).
   bool replace_selection(std::string_view insert);
-  // Back: deletes the selection, or else the character before the caret.
+  // Back: deletes the selection, or else the cluster before the caret.
   bool delete_backward();
-  // Delete: deletes the selection, or else the character after the caret.
+  // Delete: deletes the selection, or else the cluster after the caret.
   bool delete_forward();
+
+  // Cluster boundaries, clamped to the text: the start and the end of the
+  // cluster that holds `position` (itself when it is a boundary), and the
+  // nearest boundary before and after it.
+  std::int32_t cluster_start(std::int32_t position) const;
+  std::int32_t cluster_end(std::int32_t position) const;
+  std::int32_t cluster_before(std::int32_t position) const;
+  std::int32_t cluster_after(std::int32_t position) const;
 
   bool operator==(const EditBuffer&) const = default;
 

@@ -13,19 +13,25 @@ void TextBox::put_Text(std::string v) {
   after_edit(before, buffer_.set_text(std::move(v)));
 }
 
-// Setting SelStart places the caret and clears the selection.
+// Setting SelStart places the caret and clears the selection. A position
+// inside a user-perceived character (a letter and its combining marks, an
+// emoji sequence, a flag) moves back to that character's start.
 void TextBox::put_SelStart(std::int32_t v) {
   checked_at_least(v, 0);
   const EditBuffer before = buffer_;
-  buffer_.select(v, v);
+  const std::int32_t start = buffer_.cluster_start(v);
+  buffer_.select(start, start);
   after_edit(before, false);
 }
 
+// A selection that would end inside a user-perceived character takes all of
+// it (docs/text.md).
 void TextBox::put_SelLength(std::int32_t v) {
   checked_at_least(v, 0);
   const EditBuffer before = buffer_;
   const std::int32_t start = buffer_.selection_start();
-  buffer_.select(start, start + v);
+  const std::int32_t end = v > buffer_.length() - start ? buffer_.length() : start + v;
+  buffer_.select(start, buffer_.cluster_end(end));
   after_edit(before, false);
 }
 

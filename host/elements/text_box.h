@@ -1,16 +1,21 @@
 #pragma once
 // TextBox: a single-line edit field. It keeps its text and selection in an
 // EditBuffer and adds the classic property rules on top: SelStart and
-// SelLength count characters and are clamped to the text, negative values
-// are refused, and Change is raised whenever the text really changes,
-// whether by typing, by the clipboard or by assigning Text or SelText.
+// SelLength count characters (code points) and are clamped to the text,
+// negative values are refused, and Change is raised whenever the text really
+// changes, whether by typing, by the clipboard or by assigning Text or
+// SelText.
 //
 // The field behaves as users expect of a classic single-line box: the mouse
 // places the caret, drags a selection and selects a word on a double click;
 // the keyboard moves by character and by word, extends with Shift, selects
 // everything with Ctrl+A and cuts, copies and pastes through the process's
-// clipboard. It scrolls sideways to keep the caret in view and blinks its
-// caret only while it holds the keyboard focus of the active window.
+// clipboard. A character here is what the user perceives as one (a grapheme
+// cluster: a letter with its combining marks, an emoji sequence, a flag):
+// neither the caret nor a selection's end ever lands inside one, also when
+// SelStart or SelLength is assigned (docs/text.md). It scrolls sideways to
+// keep the caret in view and blinks its caret only while it holds the
+// keyboard focus of the active window.
 //
 // The behaviour is spread over a few files: text_box.cpp (properties),
 // text_box_keys.cpp (keyboard and clipboard), text_box_mouse.cpp (mouse),

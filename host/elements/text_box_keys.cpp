@@ -10,6 +10,7 @@
 #include "host/elements/clipboard.h"
 #include "host/elements/text_box.h"
 #include "host/elements/word_boundaries.h"
+#include "host/text/grapheme_breaks.h"
 #include "host/utf8.h"
 
 namespace okit {
@@ -99,16 +100,19 @@ void TextBox::move_caret(bool forward, bool by_word, bool extend) {
     buffer_.move_caret(forward ? start + buffer_.selection_length() : start, false);
     return;
   }
-  const std::int32_t to = by_word ? word_stop(forward) : buffer_.caret() + (forward ? 1 : -1);
+  const std::int32_t caret = buffer_.caret();
+  const std::int32_t to =
+      by_word ? word_stop(forward) : (forward ? buffer_.cluster_after(caret) : buffer_.cluster_before(caret));
   buffer_.move_caret(to, extend);
 }
 
 // A masked field shows no words, and its word stops give none away: they
-// are the ends of the text.
+// are the ends of the text. Otherwise the stops are those of the words taken
+// by user-perceived character, so none falls inside one.
 std::int32_t TextBox::word_stop(bool forward) const {
   if (!password_char_.empty()) return forward ? buffer_.length() : 0;
-  const std::u32string text = words::code_points(buffer_.text());
-  return forward ? words::next_word_start(text, buffer_.caret()) : words::previous_word_start(text, buffer_.caret());
+  const words::WordStops stops(buffer_.text());
+  return forward ? stops.next_word_start(buffer_.caret()) : stops.previous_word_start(buffer_.caret());
 }
 
 // KeyAscii is taken as a Unicode code point; for letters of the Latin-1 range
@@ -136,7 +140,8 @@ bool TextBox::cut() {
 }
 
 // A single-line field takes the clipboard's first line, and no more of it
-// than MaxLength leaves room for.
+// than MaxLength leaves room for: whole user-perceived characters only, so
+// shortening it never leaves a letter without its marks or half a flag.
 bool TextBox::paste() {
   if (locked_) return false;
   Desktop* on = desktop();
@@ -145,7 +150,7 @@ bool TextBox::paste() {
   text.erase(std::min(text.find_first_of("\r\n"), text.size()));
   if (max_length_ > 0) {
     const std::int32_t room = std::max(0, max_length_ - (buffer_.length() - buffer_.selection_length()));
-    text.resize(chars::byte_offset(text, room));
+    text.resize(chars::byte_offset(text, text::GraphemeBreaks(text).floor(room)));
   }
   if (text.empty()) return false;
   return buffer_.replace_selection(text);

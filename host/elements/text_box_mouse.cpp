@@ -1,18 +1,34 @@
 // The edit field's mouse: a left press places the caret at the character
 // boundary nearest to it (Shift+press extends the selection to there),
 // moving with the button held drags the selection, and a double click
-// selects the word under the cursor.
+// selects the word under the cursor. The boundaries are those of
+// user-perceived characters: a press inside a letter with its combining
+// marks, an emoji sequence or a flag goes to whichever of its edges is
+// nearer.
 
 #include <cmath>
 
 #include "host/elements/text_box.h"
 #include "host/elements/word_boundaries.h"
+#include "host/text/grapheme_breaks.h"
 
 namespace okit {
 
 namespace {
 constexpr std::int16_t kLeftButton = 1;
 constexpr std::int16_t kShiftHeld = 1;
+
+// The cluster boundary nearest to `x` (in the text's own pixels). The ruler
+// gives the nearest code point boundary; inside a cluster, the nearer of its
+// two edges wins, a tie going right as the ruler's does.
+std::int32_t cluster_boundary_nearest(const TextRuler& shown, std::string_view text, int x) {
+  const std::int32_t nearest = shown.boundary_nearest(x);
+  const text::GraphemeBreaks clusters(text);
+  if (clusters.is_boundary(nearest)) return nearest;
+  const std::int32_t start = clusters.floor(nearest);
+  const std::int32_t end = clusters.ceil(nearest);
+  return x - shown.x_of(start) < shown.x_of(end) - x ? start : end;
+}
 }  // namespace
 
 // The field raises the event first and acts afterwards, as the classic field
@@ -53,14 +69,14 @@ void TextBox::press(int x, bool extend) {
   dragging_ = true;
   last_press_x_ = x;
   const TextRuler shown = ruler();
-  buffer_.move_caret(shown.boundary_nearest(text_x(shown, x)), extend);
+  buffer_.move_caret(cluster_boundary_nearest(shown, buffer_.text(), text_x(shown, x)), extend);
 }
 
 // Dragging past an edge moves the caret to the first or last character in
 // reach, and the view scrolls after it.
 void TextBox::drag(int x) {
   const TextRuler shown = ruler();
-  buffer_.move_caret(shown.boundary_nearest(text_x(shown, x)), true);
+  buffer_.move_caret(cluster_boundary_nearest(shown, buffer_.text(), text_x(shown, x)), true);
 }
 
 // The selection ends after the word, where typing continues. In a masked
@@ -72,7 +88,7 @@ void TextBox::select_word(int x) {
     return;
   }
   const TextRuler shown = ruler();
-  const words::Run run = words::run_at(words::code_points(buffer_.text()), shown.character_at(text_x(shown, x)));
+  const words::Run run = words::WordStops(buffer_.text()).run_at(shown.character_at(text_x(shown, x)));
   buffer_.select(run.begin, run.end);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/text/grapheme_breaks.h"
 #include "host/utf8.h"
 
 namespace okit::words {
@@ -61,6 +62,35 @@ Run run_at(std::u32string_view text, std::int32_t index) {
   while (run.begin > 0 && kind_at(text, run.begin - 1) == kind) --run.begin;
   while (run.end < length && kind_at(text, run.end) == kind) ++run.end;
   return run;
+}
+
+WordStops::WordStops(std::string_view utf8) : starts_(text::GraphemeBreaks(utf8).boundaries()) {
+  const std::u32string all = code_points(utf8);
+  firsts_.reserve(starts_.size() - 1);
+  for (std::size_t k = 0; k + 1 < starts_.size(); ++k) firsts_ += all[static_cast<std::size_t>(starts_[k])];
+}
+
+std::int32_t WordStops::cluster_of(std::int32_t position) const {
+  const auto after = std::upper_bound(starts_.begin(), starts_.end(), position);
+  return std::max(0, static_cast<std::int32_t>(after - starts_.begin()) - 1);
+}
+
+std::int32_t WordStops::cluster_end_of(std::int32_t position) const {
+  const auto end = std::lower_bound(starts_.begin(), starts_.end(), position);
+  return static_cast<std::int32_t>(std::min(end, starts_.end() - 1) - starts_.begin());
+}
+
+std::int32_t WordStops::previous_word_start(std::int32_t caret) const {
+  return starts_[static_cast<std::size_t>(words::previous_word_start(firsts_, cluster_end_of(caret)))];
+}
+
+std::int32_t WordStops::next_word_start(std::int32_t caret) const {
+  return starts_[static_cast<std::size_t>(words::next_word_start(firsts_, cluster_of(caret)))];
+}
+
+Run WordStops::run_at(std::int32_t index) const {
+  const Run clusters = words::run_at(firsts_, cluster_of(index));
+  return {starts_[static_cast<std::size_t>(clusters.begin)], starts_[static_cast<std::size_t>(clusters.end)]};
 }
 
 }  // namespace okit::words
