@@ -4,6 +4,7 @@
 #include "app/key_names.h"
 #include "app/scenario_parser.h"
 #include "app/scenario_runner.h"
+#include "host/typed_text.h"
 #include "host/utf8.h"
 
 namespace okit {
@@ -70,7 +71,7 @@ void ScenarioRunner::cmd_type(const ScenarioCommand& c) {
       }
     }
     // Characters no key of the layout types arrive as typed text alone.
-    if (ch <= 0x7FFF) desktop_.key_press(static_cast<std::int16_t>(ch));
+    for (const std::int16_t unit : typed_characters(encode_utf8(ch))) desktop_.key_press(unit);
   }
 }
 

@@ -62,11 +62,13 @@ TEST(SdlKeys, ControlCharactersComeFromTheKeyNotFromText) {
 TEST(SdlKeys, TypedTextBecomesOneKeyPressPerCharacter) {
   EXPECT_EQ(typed_characters("aZ "), (std::vector<std::int16_t>{'a', 'Z', ' '}));
   EXPECT_EQ(typed_characters("\xC3\xA9\xE2\x82\xAC"), (std::vector<std::int16_t>{0xE9, 0x20AC}));
-  // Characters beyond what KeyPress carries (an emoji, and the replacement
-  // character that malformed bytes decode to) and control characters are
-  // left out.
-  EXPECT_TRUE(typed_characters("\xF0\x9F\x98\x80").empty());
-  EXPECT_TRUE(typed_characters("\x7F\x01\xFF").empty());
+  // A character beyond what one KeyPress carries comes as two; control
+  // characters are left out.
+  EXPECT_EQ(typed_characters("\xF0\x9F\x98\x80\xEC\x95\x88"),
+            (std::vector<std::int16_t>{static_cast<std::int16_t>(0xD83D), static_cast<std::int16_t>(0xDE00),
+                                       static_cast<std::int16_t>(0xC548)}))
+      << "beyond U+FFFF: two surrogates; beyond U+7FFF: the unit read as unsigned";
+  EXPECT_TRUE(typed_characters("\x7F\x01").empty());
   EXPECT_TRUE(typed_characters("").empty());
 }
 

@@ -130,7 +130,7 @@ class OKIT_EXPORT TextBox : public Element {
   bool edit_character(std::int16_t key_ascii);
   void move_caret(bool forward, bool by_word, bool extend);
   std::int32_t word_stop(bool forward) const;
-  bool type_character(std::int16_t key_ascii);
+  bool type_character(char32_t character);
   void copy() const;
   bool cut();
   bool paste();
@@ -159,6 +159,7 @@ class OKIT_EXPORT TextBox : public Element {
   std::int32_t fore_color_ = static_cast<std::int32_t>(0x80000008);
   std::int32_t back_color_ = static_cast<std::int32_t>(0x80000005);
   std::int32_t max_length_ = 0;
+  char16_t pending_high_surrogate_ = 0;  // the first half of a character typed in two KeyPresses
   std::int32_t first_stop_ = 0;
   std::int16_t appearance_ = 1;
   std::int16_t border_style_ = 1;

@@ -4,6 +4,7 @@
 // leave. A locked field still moves its caret, selects and copies.
 
 #include <algorithm>
+#include <utility>
 
 #include "host/elements/char_positions.h"
 #include "host/desktop.h"
@@ -88,8 +89,19 @@ bool TextBox::edit_character(std::int16_t key_ascii) {
     case kKeyBack: return !locked_ && buffer_.delete_backward();
     default: break;
   }
-  if (locked_ || key_ascii < kFirstPrintable || key_ascii == kAsciiDelete) return false;
-  return type_character(key_ascii);
+  // KeyAscii is one UTF-16 unit: a character beyond U+FFFF comes as two.
+  const auto unit = static_cast<std::uint16_t>(key_ascii);
+  const char16_t high = std::exchange(pending_high_surrogate_, 0);
+  if (locked_ || unit < kFirstPrintable || unit == kAsciiDelete) return false;
+  if (unit >= 0xD800 && unit < 0xDC00) {
+    pending_high_surrogate_ = static_cast<char16_t>(unit);
+    return false;
+  }
+  if (unit >= 0xDC00 && unit < 0xE000) {
+    if (high == 0) return false;  // half a character: nothing to type
+    return type_character(0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (unit - 0xDC00));
+  }
+  return type_character(unit);
 }
 
 // Without Shift an arrow ends a selection at the side it points to; with
@@ -118,9 +130,9 @@ std::int32_t TextBox::word_stop(bool forward) const {
 // KeyAscii is taken as a Unicode code point; for letters of the Latin-1 range
 // that agrees with the classic code page. A full field refuses the character
 // unless it replaces a selection.
-bool TextBox::type_character(std::int16_t key_ascii) {
+bool TextBox::type_character(char32_t character) {
   if (max_length_ > 0 && buffer_.length() - buffer_.selection_length() >= max_length_) return false;
-  return buffer_.replace_selection(encode_utf8(static_cast<char32_t>(key_ascii)));
+  return buffer_.replace_selection(encode_utf8(character));
 }
 
 // ---- Clipboard -------------------------------------------------------------
