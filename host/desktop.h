@@ -120,7 +120,7 @@ class OKIT_EXPORT Desktop : public EventSink {
   // An input method's composition goes to the focused element, which shows
   // it without taking it into its text; a new one replaces the old and an
   // empty one cancels it. A commit ends the composition and then types its
-  // text as the keyboard's text input does: one KeyPress per character
+  // text as the keyboard's text input does: one KeyPress per UTF-16 unit
   // (typed_characters), no KeyDown or KeyUp. Dropped, as keys are, with
   // nothing focused or in design mode.
   void compose_text(std::string_view composition);
