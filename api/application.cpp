@@ -1,6 +1,9 @@
 #include "api/application.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 #include "api/install_controls.h"
 #include "backend/headless/png_file.h"
@@ -28,6 +31,10 @@ bool Application::run(int scale) {
   SdlVideo video;
   if (!video.available()) return false;
   SdlBackend backend(desktop_, scale);
+  // NO_AT_BRIDGE=1 is how the desktop's toolkits are told to stay off the
+  // accessibility bus.
+  if (const char* off = std::getenv("NO_AT_BRIDGE"); !off || std::string_view(off) != "1")
+    backend.publish_accessibility(program_invocation_short_name);
   running_ = &backend;
   struct Stopped {
     SdlBackend*& running;

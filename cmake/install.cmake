@@ -15,8 +15,8 @@ set_target_properties(okit PROPERTIES EXPORT_NAME okit)
 install(TARGETS OpalineKit OpalineKitApplication okit EXPORT OpalineKitTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The text engine module, which the libraries and okit load from here.
-install(TARGETS OpalineKitText LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+# The modules the libraries and okit load from here when first needed.
+install(TARGETS OpalineKitText OpalineKitAccessibility LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
 foreach(folder host controls window_services library api)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${folder} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OpalineKit

@@ -7,19 +7,20 @@
 #include <vector>
 
 #include "host/description.h"
+#include "host/export.h"
 
 namespace okit {
 
 class Element;
 class Form;
 
-struct AccessibleNode {
+struct OKIT_EXPORT AccessibleNode {
   Element* element = nullptr;
   Description description;
   std::vector<AccessibleNode> children;  // the controls placed inside it
 };
 
 // Controls nobody can see or reach (a timer: an empty role) are left out.
-std::vector<AccessibleNode> accessible_tree(Form& form);
+OKIT_EXPORT std::vector<AccessibleNode> accessible_tree(Form& form);
 
 }  // namespace okit

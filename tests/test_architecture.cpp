@@ -44,6 +44,7 @@ std::vector<Source> sources_under(const std::string& folder) {
 const std::vector<std::pair<std::string, std::set<std::string>>> kLayers = {
     {"host", {}},
     {"text_engine", {"host"}},
+    {"accessibility", {"host"}},
     {"window_services", {"host"}},
     {"library", {"host"}},
     {"controls", {"host", "window_services", "library"}},

@@ -54,6 +54,10 @@ SdlBackend::~SdlBackend() {
   desktop_.install_clipboard(nullptr);
 }
 
+void SdlBackend::publish_accessibility(const std::string& program) {
+  accessibility_ = start_accessibility(desktop_, *this, program);
+}
+
 void SdlBackend::run() {
   windows_.update(desktop_);
   while (!desktop_.forms().empty()) {
@@ -61,6 +65,7 @@ void SdlBackend::run() {
     desktop_.do_events();
     windows_.update(desktop_);
     follow_text_input();
+    if (accessibility_) accessibility_->update();
   }
 }
 
@@ -71,12 +76,22 @@ void SdlBackend::handle_pending() {
   desktop_.do_events();
   windows_.update(desktop_);
   follow_text_input();
+  if (accessibility_) accessibility_->update();
+}
+
+// Where the window is on the real screen, and the backend's scale.
+Rect SdlBackend::on_screen(const Form& form, Rect client) const {
+  SDL_Window* window = windows_.window_of(form);
+  int x = 0, y = 0;
+  if (window) SDL_GetWindowPosition(window, &x, &y);
+  const int scale = windows_.scale();
+  return {x + client.left * scale, y + client.top * scale, x + client.right * scale, y + client.bottom * scale};
 }
 
 // Sleeps until an event arrives or the next timer is due, then handles
 // everything that is waiting. Timers at the same due time wake the loop once.
 void SdlBackend::wait_and_handle_events() {
-  if (event_wait_.wait(windows_.any_window(), milliseconds_until_due())) {
+  if (event_wait_.wait(windows_.any_window(), milliseconds_until_due(), accessibility_.get())) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) handle(event);
   }

@@ -31,7 +31,7 @@ class SdlVideo {
   bool available_ = false;
 };
 
-class SdlBackend {
+class SdlBackend final : private AccessibilityScreen {
  public:
   // SDL's video subsystem must be initialised.
   SdlBackend(Desktop& desktop, int scale);
@@ -39,6 +39,9 @@ class SdlBackend {
   SdlBackend(const SdlBackend&) = delete;
   SdlBackend& operator=(const SdlBackend&) = delete;
 
+  // Publishes the forms on the accessibility bus as `program`, so screen
+  // readers can read and operate them.
+  void publish_accessibility(const std::string& program);
   // Runs until no form is left.
   void run();
   // Handles what is waiting without sleeping: input that arrived, timers
@@ -62,10 +65,12 @@ class SdlBackend {
   void give_focus_to_clicked_window(Form& form);
   Point screen_point(Form& form, int x, int y) const;
   void move_loop(Element& window);
+  Rect on_screen(const Form& form, Rect client) const override;
 
   Desktop& desktop_;
   FormWindows windows_;
   EventWait event_wait_;
+  std::unique_ptr<AccessibilityBridge> accessibility_;
   double clock_offset_;  // desktop time minus real time, in ms
   bool focus_left_application_ = false;
   bool dragging_ = false;

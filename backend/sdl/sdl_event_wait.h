@@ -11,6 +11,10 @@
 
 #include <SDL.h>
 
+#include <vector>
+
+#include "host/accessibility.h"
+
 namespace okit {
 
 class EventWait {
@@ -20,11 +24,14 @@ class EventWait {
   // Sleeps at most `timeout_ms` (-1: until input arrives). Returns whether
   // SDL's pump should run: false only when the time ran out on X11 with
   // nothing sent by the display and the pump ran recently. `window` is any
-  // of our windows; it names the display connection.
-  bool wait(SDL_Window* window, int timeout_ms);
+  // of our windows; it names the display connection. An accessibility
+  // bridge, when there is one, has its files watched in the same sleep and
+  // answers what came on them before this returns.
+  bool wait(SDL_Window* window, int timeout_ms, AccessibilityBridge* bridge);
 
  private:
   int connection(SDL_Window* window);
+  bool wait_with(AccessibilityBridge& bridge, int fd, int timeout_ms);
 
   int fd_ = -1;
   bool looked_up_ = false;
