@@ -15,6 +15,10 @@ std::vector<std::string> places_to_look(const std::string& file) {
     const std::filesystem::path folder = std::filesystem::path(info.dli_fname).parent_path();
     places.push_back((folder / file).string());
     places.push_back((folder / OKIT_BIN_TO_LIB / file).string());
+    // A build tree: the test, benchmark and fuzz programs sit one folder
+    // below the modules. (Their run path says so too, but a sanitizer that
+    // intercepts dlopen hides whose run path it is.)
+    places.push_back((folder.parent_path() / file).string());
   }
   places.push_back(file);
   return places;
