@@ -11,4 +11,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
   libgtest-dev libgmock-dev libbenchmark-dev help2man man-db \
   libsdl2-dev libx11-dev libpixman-1-dev xvfb xauth xdotool imagemagick \
   libharfbuzz-dev libfribidi-dev libicu-dev libfontconfig-dev \
-  fonts-droid-fallback fonts-wqy-microhei fonts-noto-core fonts-dejavu-core
+  fonts-droid-fallback fonts-wqy-microhei fonts-noto-core fonts-dejavu-core \
+  libatk1.0-dev libatk-bridge2.0-dev at-spi2-core dbus python3-pyatspi

@@ -1,10 +1,12 @@
-"""Walks an OpalineKit program's accessible tree over AT-SPI and operates it:
-the gallery form's roles, names, states and extents (checked against the
-window's pixels), the OK button's click action, setting a text box's text
-through EditableText, toggling a check box by its action, and Tab moving the
-focus. Exits 1 with a message on the first thing that is wrong.
+"""Walks an OpalineKit program's accessible tree over AT-SPI and checks that
+it is the tree `okit render --tree` prints for the same form (roles, names
+and nesting). With --operate, on the gallery form, it also checks states and
+extents (against the window's pixels) and operates it: the OK button's
+click action, setting a text box's text through EditableText, toggling a
+check box by its action, and Tab moving the focus. Exits 1 with a message on
+the first thing that is wrong.
 
-usage: walk_and_operate.py PROGRAM WORK_DIR
+usage: walk_and_operate.py PROGRAM OKIT FORM WORK_DIR [--operate]
 """
 
 import subprocess
@@ -14,7 +16,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-program, work = sys.argv[1], sys.argv[2]
+program, okit, form, work = sys.argv[1:5]
+operate = "--operate" in sys.argv[5:]
 events = []
 
 
@@ -77,13 +80,47 @@ def record(event):
 for kind in ("object:state-changed", "object:text-changed", "focus:"):
     pyatspi.Registry.registerEventListener(record, kind)
 
+# The words `okit render --tree` uses for the roles the bridge publishes.
+TREE_ROLE = {"check box": "checkbox", "push button": "button", "text": "textbox", "password text": "textbox",
+             "panel": "group", "page tab list": "tablist", "title bar": "window", "label": "label",
+             "image": "image"}
+
+
+def published_lines(frame):
+    """The frame's controls as `okit render --tree` lines (role and name),
+    leaving out the parts of controls, which that tree does not list: a tab
+    strip's tabs and the title bar's close button."""
+    lines = []
+
+    def visit(node, depth):
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            role = child.getRoleName()
+            if role == "page tab" or (node.getRoleName() == "title bar" and i == 0):
+                continue
+            lines.append("  " * depth + f'{TREE_ROLE.get(role, role)} "{child.name}"')
+            visit(child, depth + 1)
+
+    visit(frame, 0)
+    return lines
+
+
 app = find_application()
 tree = walk(app)
 frame = app.getChildAtIndex(0)
-if frame.getRoleName() != "frame" or frame.name != "OpalineKit gallery":
-    fail(f"the first window is {frame.getRoleName()} {frame.name!r}")
+if frame.getRoleName() != "frame":
+    fail(f"the first window is a {frame.getRoleName()}")
 if "active" not in states(frame):
     fail("the only window is not active")
+printed = subprocess.run([okit, "render", form, "-o", f"{work}/tree.png", "--tree"], capture_output=True,
+                         text=True, check=True).stdout.splitlines()
+expected = [line[:line.index('"', line.index('"') + 1) + 1] for line in printed]
+if published_lines(frame) != expected:
+    fail("the published tree differs from okit render --tree:\n" + "\n".join(published_lines(frame)) +
+         "\n--- okit render --tree:\n" + "\n".join(expected))
+if not operate:
+    print(f"walk_and_operate: the published tree of {frame.name!r} is the one okit render --tree prints")
+    sys.exit(0)
 
 # Roles, names and states, as each control describes itself.
 title = by_name(tree, "title bar", "OpalineKit gallery")
