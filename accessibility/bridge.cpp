@@ -86,17 +86,38 @@ class AtkBridge final : public AccessibilityBridge {
 
   // ---- Keeping the tree in step -------------------------------------------------
 
+  // Descriptions are compared only when something may have changed: a
+  // request ran, or the look, the layout, the forms, the active form, the
+  // focus or a form's caption moved on since the last comparison. An idle
+  // window with running timers repaints nothing and costs nothing here.
   void update() override {
     std::vector<std::function<void()>> asked;
     asked.swap(requests_);
     for (auto& request : asked)
       if (request) request();
+    const Snapshot now = snapshot();
+    if (asked.empty() && now == last_) return;
+    last_ = now;
     std::vector<AtkObject*> windows;
     for (const std::shared_ptr<Form>& form : desktop_.forms()) windows.push_back(window_for(*form));
     replace_children(root_, std::move(windows));
   }
 
  private:
+  struct Snapshot {
+    std::uint64_t look = 0, layout = 0;
+    const Form* active = nullptr;
+    const Element* focused = nullptr;
+    std::vector<std::pair<const Form*, std::string>> forms;
+    bool operator==(const Snapshot&) const = default;
+  };
+
+  Snapshot snapshot() const {
+    Snapshot s{desktop_.look_epoch(), desktop_.layout_epoch(), desktop_.active_form(), desktop_.focused(), {}};
+    for (const std::shared_ptr<Form>& form : desktop_.forms()) s.forms.emplace_back(form.get(), form->caption());
+    return s;
+  }
+
   std::unique_ptr<Node> fresh_node() {
     auto node = std::make_unique<Node>();
     node->extents = [this](const Node& n) { return extents_of(n); };
@@ -286,6 +307,7 @@ class AtkBridge final : public AccessibilityBridge {
   AtkObject* root_ = nullptr;
   bool started_ = false;
   std::vector<std::function<void()>> requests_;
+  Snapshot last_;
   // GLib's main context, between prepare and dispatch.
   bool acquired_ = false;
   gint priority_ = 0;

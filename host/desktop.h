@@ -165,6 +165,12 @@ class OKIT_EXPORT Desktop : public EventSink {
   // still. It starts above 0 so that 0 can mean "never computed".
   std::uint64_t layout_epoch() const { return layout_epoch_; }
   void advance_layout_epoch() { ++layout_epoch_; }
+  // A count of the changes to how anything on the desktop looks (every
+  // invalidated area counts): what an element says of itself to assistive
+  // technology shows on the screen, so a description compared when the
+  // count last stood here is still current.
+  std::uint64_t look_epoch() const { return look_epoch_; }
+  void advance_look_epoch() { ++look_epoch_; }
   // Where edit fields cut, copy and paste: in-process until a backend
   // installs the system's (nullptr puts the in-process one back).
   Clipboard& clipboard() { return *clipboard_; }
@@ -213,6 +219,7 @@ class OKIT_EXPORT Desktop : public EventSink {
   MoveLoop move_loop_;
   WindowTable windows_;
   std::uint64_t layout_epoch_ = 1;
+  std::uint64_t look_epoch_ = 1;
   std::unique_ptr<Clipboard> clipboard_;
 };
 

@@ -2,6 +2,7 @@
 // rectangle of its form. On the way up it is cut to every container, since
 // children are clipped to their containers and nothing outside them shows.
 
+#include "host/desktop.h"
 #include "host/element.h"
 #include "host/form.h"
 #include "host/paint/rect_math.h"
@@ -25,7 +26,9 @@ void Element::invalidate(Rect area) {
     area = offset(intersect(area, {0, 0, placed.width(), placed.height()}), {placed.left, placed.top});
   }
   area = intersect(area, owner->client_pixels());
-  if (!is_empty(area)) owner->dirty_region().add(area);
+  if (is_empty(area)) return;
+  owner->dirty_region().add(area);
+  if (Desktop* on = owner->desktop()) on->advance_look_epoch();
 }
 
 }  // namespace okit

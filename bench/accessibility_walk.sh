@@ -1,0 +1,76 @@
+#!/bin/sh
+# How long an AT-SPI client takes to walk the whole accessible tree of a form
+# of 100 controls: role, name, states and extents of every object, as a
+# screen reader reads a window it enters. Runs `okit run` under its own D-Bus
+# session and a private Xvfb, walks five times with pyatspi and prints each
+# time and the median.
+#
+# usage: bench/accessibility_walk.sh OKIT
+set -eu
+
+if [ -z "${OKIT_WALK_SESSION:-}" ]; then
+  export OKIT_WALK_SESSION=1
+  exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
+
+OKIT=$1
+WORK=$(mktemp -d)
+PID=""
+cleanup() {
+  [ -n "$PID" ] && kill "$PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# 100 controls: 25 rows of a label, a text box, a check box and a button.
+/usr/bin/python3 - "$WORK/hundred.frm" <<'PY'
+import sys
+rows = []
+for r in range(25):
+    top = 60 + r * 300
+    for kind, name, left, width, extra in (
+            ("Host.Label", f"Label{r}", 60, 1200, f'Caption = "Row {r}"'),
+            ("Host.TextBox", f"Text{r}", 1320, 1800, f'Text = "value {r}"'),
+            ("OpalineKit.chk_Opaline_CheckBox", f"Check{r}", 3240, 1500, f'Caption = "Option {r}"'),
+            ("OpalineKit.cmd_Opaline_Button", f"Button{r}", 4860, 1200, f'Caption = "Go {r}"')):
+        rows.append(f"   Begin {kind} {name}\n      Height = 285\n      Left = {left}\n      Top = {top}\n"
+                    f"      Width = {width}\n      {extra}\n   End")
+open(sys.argv[1], "w").write(
+    'VERSION 5.00\nObject = "{6ADDB70B-DC6D-4030-87EB-8CCAD6AD82A0}#8.0#0"; "OpalineKit"\n'
+    'Begin Host.Form Hundred\n   Caption = "Hundred"\n   ClientHeight = 7700\n   ClientWidth = 6200\n'
+    + "\n".join(rows) + "\nEnd\n")
+PY
+"$OKIT" run "$WORK/hundred.frm" >"$WORK/okit.log" 2>&1 &
+PID=$!
+
+/usr/bin/python3 - <<'PY'
+import statistics, time
+import pyatspi
+
+def find():
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "okit" and app.childCount > 0:
+                return app
+        time.sleep(0.1)
+    raise SystemExit("okit is not on the accessibility bus")
+
+def walk(node):
+    count = 1
+    node.getRoleName(); node.name; node.getState()
+    try:
+        node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    except NotImplementedError:
+        pass
+    for i in range(node.childCount):
+        count += walk(node.getChildAtIndex(i))
+    return count
+
+app = find()
+times = []
+for _ in range(5):
+    start = time.perf_counter()
+    objects = walk(app)
+    times.append((time.perf_counter() - start) * 1000)
+print("walked %d objects: %s ms; median %.1f ms" % (objects, ", ".join("%.1f" % t for t in times), statistics.median(times)))
+PY
