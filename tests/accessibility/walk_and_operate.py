@@ -172,8 +172,8 @@ def logged_after(mark, line):
 
 # Actions: OK's click reaches the program's handler.
 action = ok.queryAction()
-if action.getName(0) != "click" or action.getKeyBinding(0) != "Alt+O":
-    fail(f"OK's action is {action.getName(0)!r} with key binding {action.getKeyBinding(0)!r}")
+if action.getName(0) != "click":
+    fail(f"OK's action is {action.getName(0)!r}")
 mark = len(program_events())
 action.doAction(0)
 if not pump(5, logged_after(mark, "event OkButton.Click")):
