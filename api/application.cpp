@@ -38,9 +38,14 @@ bool Application::run(int scale) {
   running_ = &backend;
   struct Stopped {
     SdlBackend*& running;
-    ~Stopped() { running = nullptr; }
+    ~Stopped() {
+      running = nullptr;
+      StopRequests::set_last_words(nullptr);
+    }
   } stopped{running_};
+  StopRequests::set_last_words(on_emergency_stop_);
   backend.run();
+  stop_signal_ = backend.stop_signal();
   return true;
 }
 
@@ -56,6 +61,8 @@ void Application::render(Form& form, const std::string& png_path, int scale) {
   Compositor frames_only;
   if (auto written = write_form_png(frames_only, form, png_path, scale); !written) throw FormFileError(written.error());
 }
+
+void Application::on_emergency_stop(std::function<void()> handler) { on_emergency_stop_ = std::move(handler); }
 
 void Application::on_error(std::function<void(const RuntimeError&)> handler) { on_error_ = std::move(handler); }
 

@@ -38,7 +38,16 @@ class OKIT_EXPORT Application final : private ApplicationEvents {
   // Shows the loaded forms in real windows and handles input and timers
   // until the last form is unloaded; `scale` (1 to 16) enlarges every pixel.
   // Returns false at once, running nothing, when there is no display.
+  // SIGINT, SIGTERM and SIGHUP end it through the same unload path (see
+  // stop_signal()); losing the display ends the process with status 1.
   bool run(int scale = 1);
+  // The signal that ended the last run(), 0 when its forms closed by
+  // themselves. A program exits with 128 + this number, as shells expect.
+  int stop_signal() const { return stop_signal_; }
+  // What to do first when a signal or the loss of the display ends run():
+  // write unsaved work somewhere safe. It must not wait for the user; when
+  // the display is lost it runs just before the process ends.
+  void on_emergency_stop(std::function<void()> handler);
   // Reads a form file and loads it onto the application's desktop, shown and
   // active (see Form::load).
   std::shared_ptr<Form> load(const std::string& path);
@@ -72,6 +81,8 @@ class OKIT_EXPORT Application final : private ApplicationEvents {
   std::function<void(Element&, std::string_view, std::span<Value>)> on_any_event_;
   Desktop desktop_;
   SdlBackend* running_ = nullptr;
+  int stop_signal_ = 0;
+  std::function<void()> on_emergency_stop_;
 };
 
 }  // namespace okit

@@ -60,7 +60,7 @@ int run_command(const std::vector<std::string>& args, std::ostream& out, std::os
   app.on_any_event([](Element& control, std::string_view event, std::span<Value>) {
     if (event == "CloseWindow" && control.form()) control.form()->Unload();
   });
-  if (app.run(scale)) return 0;
+  if (app.run(scale)) return app.stop_signal() ? 128 + app.stop_signal() : 0;
 
   const std::string png_path = png_path_for(form_path);
   try {

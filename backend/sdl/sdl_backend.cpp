@@ -32,7 +32,10 @@ SdlVideo::SdlVideo() {
 #ifdef SDL_HINT_IME_SUPPORT_EXTENDED_TEXT
   SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
 #endif
+  // Signals stop the loop through StopRequests, not as SDL's quit event.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   available_ = SDL_Init(SDL_INIT_VIDEO) == 0;
+  if (available_) handle_lost_display();
 }
 
 SdlVideo::~SdlVideo() {
@@ -62,6 +65,13 @@ void SdlBackend::run() {
   windows_.update(desktop_);
   while (!desktop_.forms().empty()) {
     wait_and_handle_events();
+    if (const int signal = stop_requests_.take_signal()) {
+      stop_signal_ = signal;
+      StopRequests::say_last_words();
+      desktop_.unload_all();
+      windows_.update(desktop_);
+      break;
+    }
     desktop_.do_events();
     windows_.update(desktop_);
     follow_text_input();
@@ -91,7 +101,7 @@ Rect SdlBackend::on_screen(const Form& form, Rect client) const {
 // Sleeps until an event arrives or the next timer is due, then handles
 // everything that is waiting. Timers at the same due time wake the loop once.
 void SdlBackend::wait_and_handle_events() {
-  if (event_wait_.wait(windows_.any_window(), milliseconds_until_due(), accessibility_.get())) {
+  if (event_wait_.wait(windows_.any_window(), milliseconds_until_due(), stop_requests_.fd(), accessibility_.get())) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) handle(event);
   }

@@ -13,6 +13,7 @@
 
 #include "backend/sdl/sdl_event_wait.h"
 #include "backend/sdl/sdl_windows.h"
+#include "backend/sdl/stop_requests.h"
 #include "host/desktop.h"
 
 namespace okit {
@@ -42,8 +43,11 @@ class SdlBackend final : private AccessibilityScreen {
   // Publishes the forms on the accessibility bus as `program`, so screen
   // readers can read and operate them.
   void publish_accessibility(const std::string& program);
-  // Runs until no form is left.
+  // Runs until no form is left, or until a signal asks the program to stop
+  // and every form has been unloaded.
   void run();
+  // The signal that stopped run(), 0 when the forms closed by themselves.
+  int stop_signal() const { return stop_signal_; }
   // Handles what is waiting without sleeping: input that arrived, timers
   // that are due, posted messages; then shows what changed.
   void handle_pending();
@@ -70,6 +74,8 @@ class SdlBackend final : private AccessibilityScreen {
   Desktop& desktop_;
   FormWindows windows_;
   EventWait event_wait_;
+  StopRequests stop_requests_;
+  int stop_signal_ = 0;
   std::unique_ptr<AccessibilityBridge> accessibility_;
   double clock_offset_;  // desktop time minus real time, in ms
   bool focus_left_application_ = false;

@@ -1,6 +1,7 @@
 // A program built on Application that runs one form in real windows and
-// prints every event its controls raise, so the accessibility test can see
-// an action or an edit reach the program's handlers.
+// prints every event its controls raise, so the tests can see an action or
+// an edit reach the program's handlers. Ended by a signal, it exits with
+// 128 + the signal's number, as a program should.
 //
 // usage: event_logging_app FORM.frm
 
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
   });
   app.load(argv[1]);
-  return app.run() ? 0 : 1;
+  if (!app.run()) return 1;
+  return app.stop_signal() ? 128 + app.stop_signal() : 0;
 }
