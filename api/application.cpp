@@ -46,6 +46,7 @@ bool Application::run(int scale) {
   StopRequests::set_last_words(on_emergency_stop_);
   backend.run();
   stop_signal_ = backend.stop_signal();
+  stop_note_ = backend.stop_note();
   return true;
 }
 
@@ -62,7 +63,9 @@ void Application::render(Form& form, const std::string& png_path, int scale) {
   if (auto written = write_form_png(frames_only, form, png_path, scale); !written) throw FormFileError(written.error());
 }
 
-void Application::on_emergency_stop(std::function<void()> handler) { on_emergency_stop_ = std::move(handler); }
+void Application::on_emergency_stop(std::function<std::string()> handler) {
+  on_emergency_stop_ = std::move(handler);
+}
 
 void Application::on_error(std::function<void(const RuntimeError&)> handler) { on_error_ = std::move(handler); }
 

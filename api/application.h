@@ -46,8 +46,11 @@ class OKIT_EXPORT Application final : private ApplicationEvents {
   int stop_signal() const { return stop_signal_; }
   // What to do first when a signal or the loss of the display ends run():
   // write unsaved work somewhere safe. It must not wait for the user; when
-  // the display is lost it runs just before the process ends.
-  void on_emergency_stop(std::function<void()> handler);
+  // the display is lost it runs just before the process ends. What it
+  // returns, when not empty, ends the one line printed for a lost display
+  // and is kept as stop_note() after a signal.
+  void on_emergency_stop(std::function<std::string()> handler);
+  const std::string& stop_note() const { return stop_note_; }
   // Reads a form file and loads it onto the application's desktop, shown and
   // active (see Form::load).
   std::shared_ptr<Form> load(const std::string& path);
@@ -82,7 +85,8 @@ class OKIT_EXPORT Application final : private ApplicationEvents {
   Desktop desktop_;
   SdlBackend* running_ = nullptr;
   int stop_signal_ = 0;
-  std::function<void()> on_emergency_stop_;
+  std::function<std::string()> on_emergency_stop_;
+  std::string stop_note_;
 };
 
 }  // namespace okit

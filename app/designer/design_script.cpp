@@ -8,6 +8,7 @@
 
 #include "app/designer/design_window.h"
 #include "app/designer/property_grid.h"
+#include "app/designer/recovery.h"
 #include "app/scenario_parser.h"
 #include "app/usage.h"
 #include "host/picture.h"
@@ -260,8 +261,12 @@ int design_command(const std::vector<std::string>& args, std::ostream& out, std:
     }
     designer.start_new(name, form_path);
   }
-  if (!script_path.empty()) return run_design_script(designer, commands, out, err);
-  if (run_design_window(*screen, designer, err)) return 0;
+  if (!script_path.empty()) {
+    if (const std::string copy = recovery_path_for(form_path); std::filesystem::exists(copy))
+      err << "okit design: " << copy << " holds unsaved changes from a session that ended suddenly; left alone\n";
+    return run_design_script(designer, commands, out, err);
+  }
+  if (run_design_window(*screen, designer, err)) return screen->stop_signal() ? 128 + screen->stop_signal() : 0;
   err << "okit design: no display available; run commands with --script FILE\n";
   return 2;
 }

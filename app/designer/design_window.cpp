@@ -1,10 +1,13 @@
 #include "app/designer/design_window.h"
 
+#include <filesystem>
+
 #include "app/designer/design_canvas.h"
 #include "app/designer/event_router.h"
 #include "app/designer/form_run.h"
 #include "app/designer/property_window.h"
 #include "app/designer/question_window.h"
+#include "app/designer/recovery.h"
 #include "app/designer/toolbox_window.h"
 #include "host/place_control.h"
 
@@ -46,6 +49,26 @@ class DesignSession {
     refresh();
   }
   ~DesignSession() { d_.desktop().set_application(&d_); }
+
+  // An earlier session that ended suddenly left its unsaved changes beside
+  // the form: restore them (the form is then modified) or discard them.
+  void offer_recovery() {
+    const std::string copy = recovery_path_for(d_.path());
+    if (d_.path().empty() || !std::filesystem::exists(copy)) return;
+    ask(router_, d_.form(), "okit design",
+        copy + " holds unsaved changes from a session that ended suddenly. Restore them?", {"Restore", "Discard"},
+        [this, copy](std::size_t answer) {
+          if (answer == 0) {
+            if (auto restored = d_.restore(copy); !restored) {
+              tell(restored.error().to_string());
+              return;
+            }
+            refresh();
+          }
+          std::error_code ignored;
+          std::filesystem::remove(copy, ignored);
+        });
+  }
 
   void close_all() {
     toolbox_.close();
@@ -137,7 +160,12 @@ class DesignSession {
 
 bool run_design_window(Application& app, Designer& designer, std::ostream& err) {
   DesignSession session(designer, err);
-  if (app.run()) return true;
+  session.offer_recovery();
+  app.on_emergency_stop([&designer] { return keep_unsaved_changes(designer); });
+  if (app.run()) {
+    if (app.stop_signal() && !app.stop_note().empty()) err << "okit design: " << app.stop_note() << '\n';
+    return true;
+  }
   // No display: the designer's windows go, the form stays as it was.
   session.close_all();
   return false;

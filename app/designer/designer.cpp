@@ -53,6 +53,15 @@ Expected<bool> Designer::open(const std::string& path) {
   return true;
 }
 
+Expected<bool> Designer::restore(const std::string& recovery_path) {
+  const std::string saved_path = path_;
+  if (auto opened = open(recovery_path); !opened) return opened;
+  path_ = saved_path;
+  saved_text_.clear();
+  modified_ = true;
+  return true;
+}
+
 std::string Designer::text() const { return write_form(describe_form(*form_)); }
 
 // ---- Undo ---------------------------------------------------------------------------

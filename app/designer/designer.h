@@ -37,6 +37,9 @@ class Designer : public ApplicationEvents {
   void start_new(const std::string& name, const std::string& path = "");
   // Loads a form file, which becomes the save path.
   Expected<bool> open(const std::string& path);
+  // Loads a recovery copy in place of the form, keeping the save path; the
+  // form is then modified, as it was when the copy was written.
+  Expected<bool> restore(const std::string& recovery_path);
 
   Form& form() const { return *form_; }
   Desktop& desktop() const { return desktop_; }

@@ -67,7 +67,7 @@ void SdlBackend::run() {
     wait_and_handle_events();
     if (const int signal = stop_requests_.take_signal()) {
       stop_signal_ = signal;
-      StopRequests::say_last_words();
+      stop_note_ = StopRequests::say_last_words();
       desktop_.unload_all();
       windows_.update(desktop_);
       break;

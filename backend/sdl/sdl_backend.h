@@ -48,6 +48,8 @@ class SdlBackend final : private AccessibilityScreen {
   void run();
   // The signal that stopped run(), 0 when the forms closed by themselves.
   int stop_signal() const { return stop_signal_; }
+  // What the program's last words said then (see StopRequests).
+  const std::string& stop_note() const { return stop_note_; }
   // Handles what is waiting without sleeping: input that arrived, timers
   // that are due, posted messages; then shows what changed.
   void handle_pending();
@@ -76,6 +78,7 @@ class SdlBackend final : private AccessibilityScreen {
   EventWait event_wait_;
   StopRequests stop_requests_;
   int stop_signal_ = 0;
+  std::string stop_note_;
   std::unique_ptr<AccessibilityBridge> accessibility_;
   double clock_offset_;  // desktop time minus real time, in ms
   bool focus_left_application_ = false;

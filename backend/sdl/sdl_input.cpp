@@ -77,8 +77,17 @@ void SdlBackend::give_focus_to_clicked_window(Form& form) {
   desktop_.activate(&form);
 }
 
+// Alt+F4 asks to close the window, as the window manager's close does; the
+// forms draw their own title bars, and without a window manager it is the
+// keyboard's only way to close one.
 void SdlBackend::handle_key(const SDL_KeyboardEvent& event) {
-  if (!windows_.form_of(event.windowID)) return;
+  Form* form = windows_.form_of(event.windowID);
+  if (!form) return;
+  if (event.state == SDL_PRESSED && event.keysym.sym == SDLK_F4 && (event.keysym.mod & KMOD_ALT) &&
+      !(event.keysym.mod & (KMOD_CTRL | KMOD_SHIFT))) {
+    desktop_.close_by_user(*form);
+    return;
+  }
   const std::int16_t code = key_code_for(event.keysym.sym);
   const std::int16_t shift = shift_mask_for(event.keysym.mod);
   if (event.state == SDL_RELEASED) {

@@ -15,8 +15,8 @@ constexpr int kSignals[3] = {SIGINT, SIGTERM, SIGHUP};
 
 // Process-wide by nature: a signal handler can reach nothing else.
 int pipe_ends[2] = {-1, -1};
-std::function<void()>& last_words() {
-  static std::function<void()> words;
+std::function<std::string()>& last_words() {
+  static std::function<std::string()> words;
   return words;
 }
 
@@ -28,9 +28,11 @@ void on_signal(int number) {
 }
 
 int on_lost_display(Display*) {
-  StopRequests::say_last_words();
-  static const char kLine[] = "okit: the display connection was lost\n";
-  [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, kLine, sizeof kLine - 1);
+  const std::string note = StopRequests::say_last_words();
+  std::string line = "okit: the display connection was lost";
+  if (!note.empty()) line.append("; ").append(note);
+  line += '\n';
+  [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, line.data(), line.size());
   _exit(1);
 }
 
@@ -56,10 +58,11 @@ int StopRequests::take_signal() {
   return read(pipe_ends[0], &byte, 1) == 1 ? byte : 0;
 }
 
-void StopRequests::set_last_words(std::function<void()> words) { last_words() = std::move(words); }
+void StopRequests::set_last_words(std::function<std::string()> words) { last_words() = std::move(words); }
 
-void StopRequests::say_last_words() {
-  if (auto words = std::exchange(last_words(), nullptr)) words();
+std::string StopRequests::say_last_words() {
+  auto words = std::exchange(last_words(), nullptr);
+  return words ? words() : std::string();
 }
 
 void handle_lost_display() { XSetIOErrorHandler(on_lost_display); }

@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <functional>
+#include <string>
 
 namespace okit {
 
@@ -31,9 +32,10 @@ class StopRequests {
   int take_signal();
 
   // What the program must do before it ends in an emergency (a signal, the
-  // display lost): called once, first.
-  static void set_last_words(std::function<void()> last_words);
-  static void say_last_words();
+  // display lost): called once, first. What it returns, when not empty,
+  // ends the one line the program prints ("...; unsaved changes are in X").
+  static void set_last_words(std::function<std::string()> last_words);
+  static std::string say_last_words();
 
  private:
   struct sigaction previous_[3] = {};

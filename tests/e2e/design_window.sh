@@ -26,8 +26,14 @@ start_designer() {
   GRID=$(wait_for_title "^Properties$") || fail "no property grid"
   TOOLBOX=$(wait_for_title "^Toolbox$") || fail "no toolbox window"
 }
+# Alt+F4 on the form's window asks to close, as a window manager's close
+# does (there is none here).
+ask_to_close() {
+  xdotool windowfocus --sync "$FORM_WINDOW"
+  xdotool key alt+F4
+}
 quit_designer() {
-  kill -TERM "$OKIT_PID"
+  ask_to_close
   wait "$OKIT_PID" || fail "okit design exited with $?"
   OKIT_PID=""
 }
@@ -86,10 +92,49 @@ xdotool mousemove $((X + 50)) $((Y + 48)) click 1
 sleep 0.2
 xdotool key Right
 wait_for_title "^Dialog - okit design \*$" > /dev/null || fail "nudging did not mark the form modified"
-kill -TERM "$OKIT_PID"
+ask_to_close
 QUESTION=$(wait_for_title "^okit design$") || fail "quitting with unsaved changes did not ask"
 geometry_of "$QUESTION"
 xdotool mousemove $((X + 70)) $((Y + 87)) click 1
 wait "$OKIT_PID" || fail "okit design exited with $?"
 OKIT_PID=""
 grep -q "Left *= *615" "$WORK/Dialog.frm" || fail "Save did not write the nudge: $(cat "$WORK/Dialog.frm")"
+
+# A signal while changes are unsaved: they go to the recovery copy beside the
+# form, the form file stays as it was, and okit design says where.
+cp "$WORK/Dialog.frm" "$WORK/saved.frm"
+start_designer
+geometry_of "$FORM_WINDOW"
+xdotool mousemove $((X + 50)) $((Y + 48)) click 1
+sleep 0.2
+xdotool key Right
+wait_for_title "^Dialog - okit design \*$" > /dev/null || fail "nudging did not mark the form modified"
+kill -TERM "$OKIT_PID"
+status=0
+wait "$OKIT_PID" || status=$?
+OKIT_PID=""
+[ "$status" = 143 ] || fail "okit design stopped by SIGTERM exited with $status"
+grep -qx "okit design: unsaved changes are in $WORK/Dialog.frm.recovery" "$WORK/okit.log" ||
+  fail "no line saying where the unsaved changes are"
+cmp -s "$WORK/Dialog.frm" "$WORK/saved.frm" || fail "the signal changed the form file"
+grep -q "Left *= *630" "$WORK/Dialog.frm.recovery" || fail "the recovery copy lacks the change"
+
+# A script session reports the copy and leaves it alone.
+: > "$WORK/nothing.scr"
+"$OKIT" design "$WORK/Dialog.frm" --script "$WORK/nothing.scr" 2> "$WORK/script.err" || fail "the script session failed"
+grep -q "Dialog.frm.recovery" "$WORK/script.err" || fail "a script session did not report the recovery copy"
+[ -f "$WORK/Dialog.frm.recovery" ] || fail "a script session removed the recovery copy"
+
+# The next design window asks; Restore brings the change back (modified),
+# and saving writes it.
+start_designer
+QUESTION=$(wait_for_title "^okit design$") || fail "the recovery copy was not offered"
+geometry_of "$QUESTION"
+xdotool mousemove $((X + 170)) $((Y + 87)) click 1
+# The restored form is a window of its own.
+FORM_WINDOW=$(wait_for_title "^Dialog - okit design \*$") || fail "restoring did not bring back the modified form"
+[ ! -f "$WORK/Dialog.frm.recovery" ] || fail "the recovery copy is still there after restoring"
+xdotool windowfocus --sync "$FORM_WINDOW" key ctrl+s
+wait_for_title "^Dialog - okit design$" > /dev/null || fail "Ctrl+S did not save the restored form"
+grep -q "Left *= *630" "$WORK/Dialog.frm" || fail "the restored change was not saved"
+quit_designer
