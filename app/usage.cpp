@@ -38,7 +38,10 @@ constexpr std::array kHelpOptions{OptionHelp{"COMMAND", "the command to describe
 constexpr std::array kCommands{
     CommandHelp{"run", "run FORM [--scale N] [--skins DIR]",
                 "open a form in real windows and run it until its last window closes",
-                "Without a display the form is rendered to FORM.png beside it instead, and okit says so.",
+                "Without a display the form is rendered to FORM.png beside it instead, and okit says so. SIGINT, "
+                "SIGTERM and SIGHUP unload the form and end okit with status 128 + the signal's number; if the "
+                "display goes away, okit says so in one line and ends with status 1. NO_AT_BRIDGE=1 keeps the "
+                "windows off the accessibility bus.",
                 kRunOptions},
     CommandHelp{"render", "render FORM -o OUT.png [--state STATE] [--scale N] [--tree] [--skins DIR]",
                 "draw a form headless to a PNG file", "", kRenderOptions},
@@ -56,7 +59,8 @@ constexpr std::array kCommands{
     CommandHelp{"design", "design FORM [--script FILE]", "open a form in the designer",
                 "A toolbox, a property grid and the form: place, select, move, resize, nest and delete controls, "
                 "edit properties, undo and redo, save with Ctrl+S and run with F5. A FORM that does not exist yet "
-                "starts a new form.",
+                "starts a new form. When a signal or the loss of the display ends a session with unsaved changes, "
+                "they are kept in FORM.recovery and the next session offers them back.",
                 kDesignOptions},
     CommandHelp{"header", "header FORM [-o FILE.h]",
                 "write a C++ header with a typed reference to each control of a form",
