@@ -20,8 +20,27 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The kernel's own limit on the links in one path.
+constexpr int kMaxLinks = 40;
+
 LoadError not_saved(const std::string& path, const std::string& what, int error) {
   return LoadError{path, 0, what + ": " + std::strerror(error) + "; nothing was saved"};
+}
+
+// The file a save of `path` replaces: `path` itself, or the end of its chain
+// of symbolic links, so that the save changes that file and the links stay.
+// A relative link is taken from the link's own folder. A link to nothing
+// names the file the save creates.
+Expected<fs::path> follow_links(const std::string& path) {
+  fs::path file = path;
+  for (int links = 0;; ++links) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
+    if (links == kMaxLinks) return not_saved(path, "cannot follow its symbolic links", ELOOP);
+    const fs::path target = fs::read_symlink(file, error);
+    if (error) return not_saved(path, "cannot follow its symbolic link", error.value());
+    file = target.is_absolute() ? target : file.parent_path() / target;
+  }
 }
 
 // fsync, again when a signal cuts it short.
@@ -120,16 +139,17 @@ std::optional<std::string> read_whole_file(const std::string& path) {
 }
 
 Expected<bool> replace_file(const std::string& path, const std::string& text) {
-  const fs::path target = path;
+  Expected<fs::path> target = follow_links(path);
+  if (!target) return target.error();
   struct stat previous {};
-  const bool replacing = ::stat(target.c_str(), &previous) == 0;
+  const bool replacing = ::stat(target->c_str(), &previous) == 0;
   if (replacing && S_ISDIR(previous.st_mode)) return not_saved(path, "cannot replace the file", EISDIR);
   if (replacing && !S_ISREG(previous.st_mode))
     return LoadError{path, 0, "cannot replace the file: it is a device, pipe or socket; nothing was saved"};
 
   // The temporary file is never more open than the file it becomes.
   const mode_t mode = replacing ? previous.st_mode & 07777 : 0666;
-  Temporary temporary(target);
+  Temporary temporary(*target);
   if (!temporary.create(mode & 0777)) return not_saved(path, "cannot create a temporary file next to it", errno);
   if (!temporary.write(text)) return not_saved(path, "cannot write the new contents", errno);
   if (replacing && !temporary.set_mode(mode))
@@ -138,7 +158,7 @@ Expected<bool> replace_file(const std::string& path, const std::string& text) {
   if (!temporary.close()) return not_saved(path, "cannot finish writing the new contents", errno);
   if (!temporary.rename_over_target()) return not_saved(path, "cannot replace the file", errno);
 
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
   if (!sync_folder(folder))
     return LoadError{path, 0, std::string("the file was written but may not be on disk yet: cannot sync its folder: ") +
                                   std::strerror(errno)};

@@ -15,7 +15,8 @@ namespace okit {
 std::optional<std::string> read_whole_file(const std::string& path);
 
 // Writes `text` as the whole of `path`. A replaced file keeps its
-// permission bits; a new one gets the defaults (0666 less the umask).
+// permission bits; a new one gets the defaults (0666 less the umask). A
+// symbolic link, or a chain of them, stays: the file it ends at is replaced.
 // On failure the error names `path` and what failed, and `path` holds its
 // previous contents, with one exception: when only the sync of the folder
 // after the rename fails, the new contents are in place and the error says

@@ -1,7 +1,7 @@
 // Saves that fail at any step leave the old file or the new one, whole, and
 // no temporary file: each system call a save makes is failed in turn through
 // the SaveCalls table, and real faults (a full file system, folders in the
-// way, permissions) are made where the machine allows.
+// way, links, permissions) are made where the machine allows.
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -273,6 +273,42 @@ TEST_F(CrashSafeSave, AFullFileSystemKeepsTheOldFileAndFreesTheSpace) {
   const std::string fits(16 * 1024, 'f');
   ASSERT_TRUE(replace_file(target.string(), fits).has_value());
   EXPECT_EQ(read_text(target), fits);
+}
+
+TEST_F(CrashSafeSave, LinksStayAndTheFileTheyEndAtIsSaved) {
+  fs::create_directories(dir_ / "forms");
+  fs::create_directories(dir_ / "links");
+  const fs::path real = dir_ / "forms" / "real.frm";
+  write_text(real, "old");
+  fs::permissions(real, fs::perms(0640));
+  // Each relative link is taken from its own folder, not the first link's
+  // or the current one.
+  fs::create_symlink("../forms/real.frm", dir_ / "links" / "second");
+  fs::create_symlink("links/second", dir_ / "first");
+  fs::create_symlink(dir_ / "first", dir_ / "absolute");
+
+  ASSERT_TRUE(replace_file((dir_ / "first").string(), "through relative links").has_value());
+  EXPECT_EQ(read_text(real), "through relative links");
+  ASSERT_TRUE(replace_file((dir_ / "absolute").string(), "through an absolute link").has_value());
+  EXPECT_EQ(read_text(real), "through an absolute link");
+  EXPECT_EQ(fs::read_symlink(dir_ / "first"), "links/second");
+  EXPECT_EQ(fs::read_symlink(dir_ / "links" / "second"), "../forms/real.frm");
+  EXPECT_EQ(fs::read_symlink(dir_ / "absolute"), dir_ / "first");
+  EXPECT_EQ(mode_of(real), 0640u);
+  EXPECT_EQ(names_in(dir_ / "forms"), std::set<std::string>{"real.frm"});
+  EXPECT_EQ(names_in(dir_ / "links"), std::set<std::string>{"second"});
+
+  // A link to nothing yet: the save creates the file it names.
+  fs::create_symlink("forms/new.frm", dir_ / "dangling");
+  ASSERT_TRUE(replace_file((dir_ / "dangling").string(), "created").has_value());
+  EXPECT_EQ(read_text(dir_ / "forms" / "new.frm"), "created");
+  EXPECT_TRUE(fs::is_symlink(dir_ / "dangling"));
+
+  fs::create_symlink("loop_b", dir_ / "loop_a");
+  fs::create_symlink("loop_a", dir_ / "loop_b");
+  const std::set<std::string> before = names_in(dir_);
+  expect_refused(replace_file((dir_ / "loop_a").string(), "new"), dir_ / "loop_a", reason(ELOOP));
+  EXPECT_EQ(names_in(dir_), before);
 }
 
 TEST_F(CrashSafeSave, PermissionBitsSurviveAndNewFilesGetTheDefaults) {
