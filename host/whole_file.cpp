@@ -23,6 +23,10 @@ namespace {
 // The kernel's own limit on the links in one path.
 constexpr int kMaxLinks = 40;
 
+// The temporary file's name repeats the target's, cut so that the suffix
+// still fits within the 255 bytes a file name may have.
+constexpr std::size_t kNameRoomInTemporary = 200;
+
 LoadError not_saved(const std::string& path, const std::string& what, int error) {
   return LoadError{path, 0, what + ": " + std::strerror(error) + "; nothing was saved"};
 }
@@ -68,7 +72,7 @@ class Temporary {
   bool create(mode_t mode) {
     std::random_device random;
     const std::string stem =
-        std::string(".").append(target_.filename().string()).append(".saving-");
+        std::string(".").append(target_.filename().string().substr(0, kNameRoomInTemporary)).append(".saving-");
     for (int attempt = 0; attempt < 16; ++attempt) {
       const fs::path candidate = target_.parent_path() / (stem + std::to_string(random()));
       fd_ = save_calls().open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);

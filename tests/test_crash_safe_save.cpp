@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -309,6 +310,15 @@ TEST_F(CrashSafeSave, LinksStayAndTheFileTheyEndAtIsSaved) {
   const std::set<std::string> before = names_in(dir_);
   expect_refused(replace_file((dir_ / "loop_a").string(), "new"), dir_ / "loop_a", reason(ELOOP));
   EXPECT_EQ(names_in(dir_), before);
+}
+
+TEST_F(CrashSafeSave, ANameAsLongAsAFolderAllowsStillSaves) {
+  const std::string longest(NAME_MAX, 'f');
+  const fs::path target = dir_ / longest;
+  write_text(target, "old");
+  ASSERT_TRUE(replace_file(target.string(), "new").has_value());
+  EXPECT_EQ(read_text(target), "new");
+  EXPECT_EQ(names_in(dir_), std::set<std::string>{longest});
 }
 
 TEST_F(CrashSafeSave, PermissionBitsSurviveAndNewFilesGetTheDefaults) {
