@@ -1,8 +1,8 @@
 #pragma once
 // Files read and written whole. Replacing a file's contents is done so that
-// nobody, a reader or a program that stops half-way, ever sees half of them:
-// the text goes to a new file next to the target, which is then renamed over
-// it.
+// nobody, a reader or a program or machine that stops half-way, ever sees
+// half of them: the text goes to a new file next to the target, which is
+// synced to disk and then renamed over it (docs/reliability.md, "Saves").
 
 #include <optional>
 #include <string>
@@ -15,8 +15,12 @@ namespace okit {
 std::optional<std::string> read_whole_file(const std::string& path);
 
 // Writes `text` as the whole of `path`. A replaced file keeps its
-// permissions; a new one gets the defaults. On failure the previous file is
-// as it was and the error names `path` and what failed.
+// permission bits; a new one gets the defaults (0666 less the umask). A
+// symbolic link, or a chain of them, stays: the file it ends at is replaced.
+// On failure the error names `path` and what failed, and `path` holds its
+// previous contents, with one exception: when only the sync of the folder
+// after the rename fails, the new contents are in place and the error says
+// they may not be on disk yet.
 Expected<bool> replace_file(const std::string& path, const std::string& text);
 
 }  // namespace okit
