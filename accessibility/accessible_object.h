@@ -23,7 +23,11 @@ class TextBox;
 // What a published object stands for and what it last said.
 struct Node {
   std::weak_ptr<Element> element;  // empty for the application and parts
-  Form* form = nullptr;            // the form it is on (or is)
+  // The form it is on (or is): compared by address, and touched only while
+  // form_alive says the form still lives (a client may hold an object
+  // longer than its form).
+  Form* form = nullptr;
+  std::weak_ptr<Element> form_alive;
   Description description;
   AtkObject* parent = nullptr;
   std::vector<AtkObject*> children;  // each holds a reference

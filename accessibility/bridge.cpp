@@ -132,6 +132,7 @@ class AtkBridge final : public AccessibilityBridge {
     if (!window) {
       auto node = fresh_node();
       node->form = &form;
+      node->form_alive = std::static_pointer_cast<Element>(form.shared_from_this());
       node->parent = root_;
       node->description = d;
       window = make_accessible(std::move(node), ObjectKind::Window);
@@ -169,6 +170,7 @@ class AtkBridge final : public AccessibilityBridge {
     } else {
       auto node = fresh_node();
       node->form = &form;
+      node->form_alive = std::static_pointer_cast<Element>(form.shared_from_this());
       node->parent = parent;
       node->description = d;
       part = make_accessible(std::move(node), ObjectKind::Plain);
@@ -190,6 +192,7 @@ class AtkBridge final : public AccessibilityBridge {
       auto node = fresh_node();
       node->element = std::static_pointer_cast<Element>(element->shared_from_this());
       node->form = &form;
+      node->form_alive = std::static_pointer_cast<Element>(form.shared_from_this());
       node->parent = parent;
       node->description = control.description;
       const bool text = is_text(control.description);
@@ -285,8 +288,10 @@ class AtkBridge final : public AccessibilityBridge {
     node.caret = caret;
   }
 
+  // A client may still hold an object whose form is gone: it then has no
+  // extents.
   Rect extents_of(const Node& node) const {
-    if (!node.form) return {};
+    if (!node.form || node.form_alive.expired()) return {};
     const std::shared_ptr<Element> element = node.element.lock();
     if (!element) {
       // A form is its client area; a part of a control stands where the
