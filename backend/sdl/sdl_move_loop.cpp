@@ -3,11 +3,13 @@
 // it runs: the clock advances, timers fire and repainted forms are shown.
 
 #include <cmath>
-#include <optional>
 
 #include "backend/sdl/sdl_backend.h"
 #include "host/geometry.h"
 #include "host/scale.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
 
 namespace okit {
 
@@ -15,34 +17,36 @@ namespace {
 
 constexpr Uint32 kMoveStepMs = 10;
 
-struct CapturedMouse {
-  std::optional<Point> moved_to;  // set when the mouse moved since last asked
+struct SystemPointer {
+  Point at;  // in the desktop's pixels: the screen's divided by the scale
   bool left_held = false;
 };
 
-// The mouse as the events pumped so far leave it, in screen pixels. SDL's
-// global mouse query is no help here: on X11 it answers from a cache that
-// misses moves while the pointer is captured. The captured window receives
-// every move relative to where it stood when the move happened; the loop
-// moves windows only between pumps, so that is where it stands now. Only
-// fresh motion counts: the last position, read again after the window moved,
-// would be relative to its old place.
-CapturedMouse captured_mouse(int scale) {
-  SDL_PumpEvents();
-  const bool moved = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION) > 0;
-  // Queued motion would reach the main loop after the drag, relative to
-  // where the window was; the release and everything else stay queued.
-  SDL_FlushEvent(SDL_MOUSEMOTION);
-  int x = 0, y = 0, window_x = 0, window_y = 0;
-  const Uint32 buttons = SDL_GetMouseState(&x, &y);
-  CapturedMouse mouse;
-  mouse.left_held = (buttons & SDL_BUTTON_LMASK) != 0;
-  if (moved) {
-    if (SDL_Window* window = SDL_GetMouseFocus()) SDL_GetWindowPosition(window, &window_x, &window_y);
-    mouse.moved_to = Point{static_cast<std::int32_t>(std::floor(static_cast<double>(window_x + x) / scale)),
-                           static_cast<std::int32_t>(std::floor(static_cast<double>(window_y + y) / scale))};
+// Where the system's pointer is and whether its left button is held. On X11
+// the server itself is asked. SDL cannot tell: its global query
+// answers from a cache that misses moves while the pointer is captured, and
+// it drops a motion event that leaves the pointer where it last was in the
+// window. Once the dragged window has caught up with the pointer, every move
+// does that, and the window would stop a move short of the pointer. Other
+// video drivers get SDL's global query.
+SystemPointer system_pointer(SDL_Window* any_window, int scale) {
+  int x = 0, y = 0;
+  bool left_held = false;
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (any_window && SDL_GetWindowWMInfo(any_window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11) {
+    Display* display = info.info.x11.display;
+    Window root = 0, child = 0;
+    int window_x = 0, window_y = 0;
+    unsigned int buttons = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &window_x, &window_y, &buttons);
+    left_held = (buttons & Button1Mask) != 0;
+  } else {
+    left_held = (SDL_GetGlobalMouseState(&x, &y) & SDL_BUTTON_LMASK) != 0;
   }
-  return mouse;
+  return {{static_cast<std::int32_t>(std::floor(static_cast<double>(x) / scale)),
+           static_cast<std::int32_t>(std::floor(static_cast<double>(y) / scale))},
+          left_held};
 }
 
 }  // namespace
@@ -55,10 +59,14 @@ void SdlBackend::move_loop(Element& window) {
   auto keep_alive = window.shared_from_this();
   Point from = desktop_.cursor();
   while (window.alive()) {
-    const CapturedMouse mouse = captured_mouse(windows_.scale());
-    if (!mouse.left_held) break;
-    if (mouse.moved_to && *mouse.moved_to != from) {
-      const Point to = *mouse.moved_to;
+    // Queued motion would reach the main loop after the drag, relative to
+    // where the window was; the release and everything else stay queued.
+    SDL_PumpEvents();
+    SDL_FlushEvent(SDL_MOUSEMOTION);
+    const SystemPointer pointer = system_pointer(windows_.any_window(), windows_.scale());
+    if (!pointer.left_held) break;
+    if (pointer.at != from) {
+      const Point to = pointer.at;
       const double dx = (to.x - from.x) * kTwipsPerPixel, dy = (to.y - from.y) * kTwipsPerPixel;
       window.set_bounds_twips(window.left_twips() + dx, window.top_twips() + dy, window.width_twips(),
                               window.height_twips());
