@@ -53,14 +53,12 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib
 
 def find():
-    for _ in range(100):
-        desktop = Atspi.get_desktop(0)
-        for i in range(desktop.get_child_count()):
-            app = desktop.get_child_at_index(i)
-            if app is not None and app.get_name() == "okit" and app.get_child_count() > 0:
-                return app
-        time.sleep(0.1)
-    raise SystemExit("okit is not on the accessibility bus")
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_name() == "okit" and app.get_child_count() > 0:
+            return app
+    return None
 
 def walk(node):
     count = 1
@@ -70,8 +68,16 @@ def walk(node):
         count += walk(node.get_child_at_index(i))
     return count
 
+deadline = time.monotonic() + 30
+
 def measure():
+    # The client learns of the program from events: look again on the next
+    # turn of the loop until it is there.
     app = find()
+    if app is None:
+        if time.monotonic() > deadline:
+            raise SystemExit("okit is not on the accessibility bus")
+        return True
     times = []
     for _ in range(6):
         start = time.perf_counter()

@@ -40,13 +40,21 @@ def pump(seconds, until=None):
 
 
 def find_application():
-    for _ in range(100):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
+    """The program, once it is on the bus: the client learns of it from
+    events, so the main loop runs while it waits (a slow start, under a
+    sanitizer, comes after the client's first look)."""
+    found = []
+
+    def look():
+        for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == program and app.childCount > 0:
-                return app
-        time.sleep(0.1)
-    fail(f"no application named {program} on the accessibility bus")
+                found.append(app)
+                return True
+        return False
+
+    if not pump(30, look):
+        fail(f"no application named {program} on the accessibility bus")
+    return found[0]
 
 
 def walk(node, depth=0, out=None):
