@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/element.h"
+#include "host/elements/char_positions.h"
 #include "host/elements/text_box.h"
 #include "host/utf8.h"
 
@@ -145,27 +146,14 @@ std::string shown(const Node& self) {
   return field ? field->display_text() : std::string();
 }
 
-// Byte offset of code point `index` in `utf8`, clamped to its end.
-std::size_t byte_at(std::string_view utf8, gint index) {
-  std::size_t pos = 0;
-  for (gint i = 0; i < index && pos < utf8.size(); ++i) next_code_point(utf8, pos);
-  return pos;
-}
-
-gint count(std::string_view utf8) {
-  gint n = 0;
-  for (std::size_t pos = 0; pos < utf8.size(); ++n) next_code_point(utf8, pos);
-  return n;
-}
-
 gchar* get_text(AtkText* text, gint start, gint end) {
   const std::string all = shown(node(text));
-  if (end < 0) end = count(all);
-  const std::size_t from = byte_at(all, start), to = byte_at(all, std::max(start, end));
+  if (end < 0) end = chars::count(all);
+  const std::size_t from = chars::byte_offset(all, start), to = chars::byte_offset(all, std::max(start, end));
   return g_strndup(all.data() + from, to - from);
 }
 
-gint character_count(AtkText* text) { return count(shown(node(text))); }
+gint character_count(AtkText* text) { return chars::count(shown(node(text))); }
 
 gint caret_offset(AtkText* text) {
   const TextBox* field = node(text).text_field();
@@ -174,7 +162,7 @@ gint caret_offset(AtkText* text) {
 
 gunichar character_at(AtkText* text, gint offset) {
   const std::string all = shown(node(text));
-  std::size_t pos = byte_at(all, offset);
+  std::size_t pos = chars::byte_offset(all, offset);
   return pos < all.size() ? next_code_point(all, pos) : 0;
 }
 
@@ -256,7 +244,7 @@ void insert_text(AtkEditableText* text, const gchar* inserted, gint length, gint
   if (!editable(text) || !inserted) return;
   std::string value = length < 0 ? std::string(inserted) : std::string(inserted, static_cast<std::size_t>(length));
   const gint at = *position;
-  *position += count(value);
+  *position += chars::count(value);
   change_field(ATK_OBJECT(text), [value, at](TextBox& field) {
     field.put_SelStart(at);
     field.put_SelLength(0);

@@ -13,6 +13,7 @@
 #include "host/accessibility.h"
 #include "host/accessible_tree.h"
 #include "host/desktop.h"
+#include "host/elements/char_positions.h"
 #include "host/elements/text_box.h"
 #include "host/form.h"
 
@@ -255,12 +256,6 @@ class AtkBridge final : public AccessibilityBridge {
     }
   }
 
-  static gint code_points(std::string_view text) {
-    gint n = 0;
-    for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-  }
-
   // What changed between the text last published and now: one deleted and
   // one inserted stretch between the common start and the common end.
   static void announce_text(AtkObject* object) {
@@ -276,9 +271,9 @@ class AtkBridge final : public AccessibilityBridge {
       std::size_t end_now = now.size(), end_was = was.size();
       while (end_now > start && end_was > start && now[end_now - 1] == was[end_was - 1]) --end_now, --end_was;
       while (end_now < now.size() && (static_cast<unsigned char>(now[end_now]) & 0xC0) == 0x80) ++end_now, ++end_was;
-      const gint at = code_points(std::string_view(now).substr(0, start));
-      const gint removed = code_points(std::string_view(was).substr(start, end_was - start));
-      const gint inserted = code_points(std::string_view(now).substr(start, end_now - start));
+      const gint at = chars::count(std::string_view(now).substr(0, start));
+      const gint removed = chars::count(std::string_view(was).substr(start, end_was - start));
+      const gint inserted = chars::count(std::string_view(now).substr(start, end_now - start));
       if (removed > 0) g_signal_emit_by_name(object, "text-changed::delete", at, removed);
       if (inserted > 0) g_signal_emit_by_name(object, "text-changed::insert", at, inserted);
     }

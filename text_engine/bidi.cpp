@@ -19,11 +19,6 @@ std::vector<std::int8_t> bidi_levels(std::span<const char32_t> text) {
   return {levels.begin(), levels.end()};
 }
 
-bool needs_bidi(char32_t code_point) {
-  const FriBidiCharType type = fribidi_get_bidi_type(code_point);
-  return FRIBIDI_IS_RTL(type) || FRIBIDI_IS_EXPLICIT(type) || FRIBIDI_IS_ISOLATE(type) || type == FRIBIDI_TYPE_AN;
-}
-
 char32_t mirrored(char32_t code_point) {
   FriBidiChar mirror = code_point;
   return fribidi_get_mirror_char(code_point, &mirror) ? mirror : code_point;

@@ -13,11 +13,6 @@ namespace okit {
 
 std::vector<std::int8_t> bidi_levels(std::span<const char32_t> text);
 
-// Whether the character can make a line anything but plain left to right: a
-// right-to-left letter, an Arabic digit, or an explicit mark, embedding,
-// override or isolate.
-bool needs_bidi(char32_t code_point);
-
 // The glyph a right-to-left run shows for a paired character: "(" as ")".
 char32_t mirrored(char32_t code_point);
 

@@ -9,15 +9,17 @@
 #include <string>
 #include <string_view>
 
+#include "host/export.h"
+
 namespace okit::chars {
 
 // Number of characters in `text`.
-std::int32_t count(std::string_view text);
+OKIT_EXPORT std::int32_t count(std::string_view text);
 
 // Byte offset of character `index` (clamped to the end of the text).
-std::size_t byte_offset(std::string_view text, std::int32_t index);
+OKIT_EXPORT std::size_t byte_offset(std::string_view text, std::int32_t index);
 
 // The characters [first, first + length) of `text`.
-std::string_view slice(std::string_view text, std::int32_t first, std::int32_t length);
+OKIT_EXPORT std::string_view slice(std::string_view text, std::int32_t first, std::int32_t length);
 
 }  // namespace okit::chars
