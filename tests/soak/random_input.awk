@@ -1,8 +1,8 @@
 # Writes COUNT random user actions on a form, one a line, for soak.sh to
 # carry out with xdotool. Reads the control list of form_controls.awk.
 #   usage: awk -v seed=N -v count=N -f random_input.awk CONTROLS
-# Each line is "PAUSE ACTION ARGS", PAUSE in seconds to wait after it; points are pixels relative to the
-# window's top left and may lie outside it:
+# Each line is "PAUSE ACTION ARGS", PAUSE being the seconds to wait after it.
+# Points are pixels from the window's top left and may lie outside it:
 #   move X Y X Y ...     the pointer along a path
 #   click X Y N          N presses of the left button (2: a double click)
 #   drag X Y X Y         press at the first point, move to the second, release
@@ -25,7 +25,7 @@ function pick_in(i) {
   } while (in_close_button(px, py))
 }
 
-# Anywhere in the window, or up to MARGIN pixels around it.
+# Anywhere in the window, or up to `margin` pixels around it.
 function pick_anywhere(margin) {
   do { px = between(-margin, win_w + margin); py = between(-margin, win_h + margin) } while (in_close_button(px, py))
 }
@@ -36,6 +36,11 @@ function move_to(x, y,    steps, s, path) {
   for (s = 1; s <= steps; s++) path = path " " int(mx + (x - mx) * s / steps) " " int(my + (y - my) * s / steps)
   mx = x; my = y
   return path
+}
+
+function click_line(clicks) {
+  mx = px; my = py
+  return "click " px " " py " " clicks
 }
 
 function random_text(    n, s, text) {
@@ -52,17 +57,15 @@ function random_text(    n, s, text) {
   if ($4 + $6 > win_h) win_h = $4 + $6
 }
 
-function click_line(clicks) {
-  mx = px; my = py
-  return "click " px " " py " " clicks
-}
-
 END {
   srand(seed)
   alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,-"
   # Editing keys; clearing with Ctrl+A and BackSpace keeps the text short.
   key_count = split("BackSpace Delete Left Right Home End shift+Left shift+End space Return Escape ctrl+c ctrl+x ctrl+v ctrl+a,BackSpace", keys, " ")
+  # The pointer's place, where the next path starts.
   mx = int(win_w / 2); my = int(win_h / 2)
+  # A fifth of the actions are moves, three tenths clicks on controls, the
+  # rest clicks elsewhere, drags, typing, editing keys and Tab.
   for (a = 0; a < count; a++) {
     pause = between(20, 160) / 1000
     r = rand()

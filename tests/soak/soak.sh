@@ -134,7 +134,8 @@ settled_check_box() {
   done
   echo "$current"
 }
-# ANSWER_MS: how long the repaint took.
+# ANSWER_MS: when the first screenshot that shows the change was done, an
+# upper bound of how long the repaint took.
 answers() {
   find_window
   xdotool mousemove $((X + CHECK_X + 6)) $((Y + CHECK_Y + CHECK_H / 2))
@@ -142,8 +143,9 @@ answers() {
   clicked=$(now_ms)
   xdotool click 1
   while :; do
+    after=$(check_box_pixels)
     ANSWER_MS=$(($(now_ms) - clicked))
-    [ "$(check_box_pixels)" != "$before" ] && return 0
+    [ "$after" != "$before" ] && return 0
     [ "$ANSWER_MS" -gt 2000 ] && return 1
     sleep 0.05
   done
