@@ -2,7 +2,9 @@
 # The world failing around a running program: SIGINT, SIGTERM and SIGHUP end
 # `okit run` through the normal unload path with status 128 + the signal's
 # number; the X server going away ends it within a second with one line and
-# status 1. Each case runs under a private Xvfb that this script starts (and,
+# status 1. The designer, losing its display with a change unsaved, first
+# writes the change to a recovery copy beside the form and names it in that
+# line, leaving the form file as it was. Each case runs under a private Xvfb that this script starts (and,
 # for the lost display, kills). No case may leave a sanitizer report.
 #
 # usage: signals_and_display.sh OKIT FORM
@@ -61,6 +63,39 @@ ended_within() {
   fail "okit did not end within $seconds s"
 }
 
+# Starts `okit design` on a form with one button at (40, 40) and nudges the
+# button one pixel right, a change it holds unsaved.
+start_designer_with_a_change() {
+  cat > "$WORK/Dialog.frm" <<'FORM'
+VERSION 5.00
+Object = "{6ADDB70B-DC6D-4030-87EB-8CCAD6AD82A0}#8.0#0"; "OpalineKit"
+Begin Host.Form Dialog
+   Caption         =   "Dialog"
+   ClientHeight    =   1500
+   ClientWidth     =   3000
+   Begin OpalineKit.cmd_Opaline_Button Ok
+      Height          =   315
+      Left            =   600
+      Top             =   600
+      Width           =   1125
+   End
+End
+FORM
+  cp "$WORK/Dialog.frm" "$WORK/saved.frm"
+  NO_AT_BRIDGE=1 DISPLAY=$DISPLAY_NUMBER "$OKIT" design "$WORK/Dialog.frm" >"$WORK/okit.log" 2>&1 &
+  OKIT_PID=$!
+  export DISPLAY=$DISPLAY_NUMBER
+  window=$(timeout 10 xdotool search --sync --name "^Dialog - okit design" | head -n 1) ||
+    fail "no designer window appeared"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + 50)) $((Y + 48)) click 1
+  sleep 0.2
+  xdotool key Right
+  timeout 5 xdotool search --sync --name "^Dialog - okit design \*$" >/dev/null ||
+    fail "nudging did not mark the form modified"
+  unset DISPLAY
+}
+
 no_sanitizer_report() {
   ! grep -q "Sanitizer" "$WORK/okit.log" || fail "a sanitizer report"
 }
@@ -84,4 +119,18 @@ ended_within 1
 grep -qx "okit: the display connection was lost" "$WORK/okit.log" || fail "lost display: the line is missing"
 [ "$(grep -c . "$WORK/okit.log")" = 1 ] || fail "lost display: more than one line"
 no_sanitizer_report
-echo "signals_and_display: SIGINT, SIGTERM, SIGHUP and the lost display all ended okit as they should"
+
+start_display
+start_designer_with_a_change
+kill "$XVFB_PID"
+XVFB_PID=""
+ended_within 1
+[ "$STATUS" = 1 ] || fail "designer, lost display: status $STATUS, expected 1"
+grep -qx "okit: the display connection was lost; unsaved changes are in $WORK/Dialog.frm.recovery" "$WORK/okit.log" ||
+  fail "designer, lost display: no line naming the recovery copy"
+[ "$(grep -c . "$WORK/okit.log")" = 1 ] || fail "designer, lost display: more than one line"
+cmp -s "$WORK/Dialog.frm" "$WORK/saved.frm" || fail "designer, lost display: the form file changed"
+grep -q "Left *= *615" "$WORK/Dialog.frm.recovery" || fail "designer, lost display: the recovery copy lacks the change"
+no_sanitizer_report
+echo "signals_and_display: SIGINT, SIGTERM, SIGHUP and the lost display all ended okit run as they should," \
+  "and the designer kept its unsaved change when the display went"
