@@ -167,6 +167,10 @@ struct Font::Impl final : GlyphSource {
   }
 
   int find_stand_in(char32_t code_point, bool bold) {
+    // No face draws control characters (a line feed in a caption, say): they
+    // keep the classic face's box, as on the plain path, without a search or
+    // a warning about fonts.
+    if (code_point < 0x20 || (code_point >= 0x7F && code_point < 0xA0)) return 0;
     if (!face_finder) face_finder = text_services()->face_finder(path);
     const std::optional<FontFile> file = face_finder->find(code_point, bold);
     if (!file) {

@@ -56,6 +56,15 @@ TEST(TextLayout, CharactersTheClassicFaceLacksComeFromAnInstalledFace) {
   EXPECT_GT(font->text_width("\u6771", true), font->text_width("\u6771", false)) << "bold stays wider";
 }
 
+TEST(TextLayout, ControlCharactersBesideOtherScriptsKeepTheClassicBoxAndWarnOfNoFont) {
+  auto font = open_classic();
+  testing::internal::CaptureStderr();
+  font->text_width("a\n\u05D0\x7F\u0085b", false);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  // Hebrew needs a face of its own; the controls asked for none.
+  EXPECT_EQ(font->stand_in_count(), 1);
+}
+
 TEST(TextLayout, ACombiningMarkTheClassicFaceCanComposeStaysInTheClassicFace) {
   auto font = open_classic();
   EXPECT_EQ(ink(*font, "Cafe\u0301"), ink(*font, "Caf\u00E9"));
