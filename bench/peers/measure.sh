@@ -44,7 +44,8 @@ probe() {
 }
 
 # The runs themselves, inside the session bus that the outer part starts;
-# progress goes to file descriptor 3, the bus's chatter to session.log.
+# progress goes to file descriptor 3, what the bus and its services say to
+# session.log.
 if [ "${2:-}" = --runs-in-session ]; then
   # One run of each first, unrecorded, so that no program pays for filling
   # the page cache or the font caches for the others, or for starting the
@@ -104,7 +105,7 @@ done
 } >"$OUT/machine.txt"
 # Every program gets the session bus a desktop has (the toolkits look for
 # the accessibility bus there); the services it starts see the display.
-dbus-run-session -- "$0" "$BUILD" --runs-in-session 3>&2 2>>"$OUT/session.log"
+dbus-run-session -- "$0" "$BUILD" --runs-in-session 3>&2 >>"$OUT/session.log" 2>&1
 echo "load average at end: $(cut -d' ' -f1-3 /proc/loadavg)" >>"$OUT/machine.txt"
 
 # Size: the program and the shared objects no other toolkit's program maps;

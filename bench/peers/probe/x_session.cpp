@@ -169,11 +169,15 @@ void XSession::focus_watched_window() {
 }
 
 void XSession::move_pointer_outside() {
-  // The screen corner farthest from the window.
+  // The screen corner farthest from the window, or the bottom-right one
+  // before there is a window.
   Window child = 0;
   int x = 0, y = 0;
-  XTranslateCoordinates(display_, watched_, root_, 0, 0, &x, &y, &child);
-  const Rect window = watched_bounds();
+  Rect window;
+  if (watched_) {
+    XTranslateCoordinates(display_, watched_, root_, 0, 0, &x, &y, &child);
+    window = watched_bounds();
+  }
   const int screen_width = DisplayWidth(display_, DefaultScreen(display_));
   const int screen_height = DisplayHeight(display_, DefaultScreen(display_));
   const int corner_x = x + window.width / 2 < screen_width / 2 ? screen_width - 1 : 0;

@@ -50,6 +50,8 @@ class XSession {
 
   // Input as a window manager and a user would give it.
   void focus_watched_window();
+  // To a screen corner away from the watched window (any window, before one
+  // is watched).
   void move_pointer_outside();
   void click(int window_x, int window_y);
   // Presses (and then releases) the key of the Latin letter `letter`; the
