@@ -48,21 +48,27 @@ def read_sizes(path):
         return {program: float(kib) for program, kib in (line.rstrip("\n").split("\t") for line in sizes)}
 
 
+def shown(value):
+    """Two significant digits at least: key answers take tenths of a millisecond."""
+    if value >= 10:
+        return f"{value:,.0f}"
+    return f"{value:.1f}" if value >= 1 else f"{value:.2f}"
+
+
 def spread(values):
     if len(values) < 2:
         return ""
     low, _, high = statistics.quantiles(values, n=4, method="inclusive")
-    return f" ({low:,.0f}–{high:,.0f})" if high >= 10 else f" ({low:.1f}–{high:.1f})"
+    return f" ({shown(low)}–{shown(high)})"
 
 
 def cell(values, best):
     median = statistics.median(values)
-    shown = f"{median:,.0f}" if median >= 10 else f"{median:.1f}"
     if best > 0:
         ratio = f" ×{median / best:.2f}"
     else:  # no ratio to nothing: the best is marked instead
         ratio = " (best)" if median == 0 else ""
-    return f"{shown}{spread(values)}{ratio}"
+    return f"{shown(median)}{spread(values)}{ratio}"
 
 
 def table(runs, sizes):
