@@ -57,12 +57,11 @@ SdlBackend::~SdlBackend() {
   desktop_.install_clipboard(nullptr);
 }
 
-void SdlBackend::publish_accessibility(const std::string& program) {
-  accessibility_ = start_accessibility(desktop_, *this, program);
-}
+void SdlBackend::publish_accessibility(const std::string& program) { accessibility_program_ = program; }
 
 void SdlBackend::run() {
   windows_.update(desktop_);
+  if (accessibility_program_) accessibility_ = start_accessibility(desktop_, *this, *accessibility_program_);
   while (!desktop_.forms().empty()) {
     wait_and_handle_events();
     if (const int signal = stop_requests_.take_signal()) {

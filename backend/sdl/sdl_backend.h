@@ -10,6 +10,9 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "backend/sdl/sdl_event_wait.h"
 #include "backend/sdl/sdl_windows.h"
@@ -41,7 +44,9 @@ class SdlBackend final : private AccessibilityScreen {
   SdlBackend& operator=(const SdlBackend&) = delete;
 
   // Publishes the forms on the accessibility bus as `program`, so screen
-  // readers can read and operate them.
+  // readers can read and operate them, from the moment run() has shown the
+  // first frame: the bridge's connections to the buses take some 10 ms that
+  // the first frame need not wait for.
   void publish_accessibility(const std::string& program);
   // Runs until no form is left, or until a signal asks the program to stop
   // and every form has been unloaded.
@@ -79,6 +84,7 @@ class SdlBackend final : private AccessibilityScreen {
   StopRequests stop_requests_;
   int stop_signal_ = 0;
   std::string stop_note_;
+  std::optional<std::string> accessibility_program_;
   std::unique_ptr<AccessibilityBridge> accessibility_;
   double clock_offset_;  // desktop time minus real time, in ms
   bool focus_left_application_ = false;
