@@ -28,7 +28,8 @@ std::optional<std::string> shown_caption(Element& e) {
 }  // namespace
 
 const DescribedAction* Description::find_action(std::string_view action_name) const {
-  const auto it = std::ranges::find(actions, action_name, &DescribedAction::name);
+  const auto it = std::find_if(actions.begin(), actions.end(),
+                               [&](const DescribedAction& action) { return action.name == action_name; });
   return it == actions.end() ? nullptr : &*it;
 }
 

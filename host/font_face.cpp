@@ -1,5 +1,7 @@
 #include "host/font_face.h"
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
 #include FT_BITMAP_H
 
 #include <cstdlib>
@@ -78,6 +80,22 @@ void copy_coverage(const FT_Bitmap& bitmap, GlyphBitmap& glyph) {
 
 }  // namespace
 
+struct FontFace::Impl {
+  Impl(FT_Library ft_library, FT_Face ft_face) : library(ft_library), face(ft_face) {}
+  ~Impl() {
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
+  }
+  Impl(const Impl&) = delete;
+  Impl& operator=(const Impl&) = delete;
+  bool load_glyph(FT_UInt index) const { return FT_Load_Glyph(face, index, kMonochromeLoad) == 0; }
+
+  FT_Library library;
+  FT_Face face;
+};
+
+FontFace::FontFace(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+
 std::unique_ptr<FontFace> FontFace::load(const std::string& path, std::string* reason) {
   FT_Library library = nullptr;
   if (const FT_Error error = FT_Init_FreeType(&library); error != 0) {
@@ -96,7 +114,7 @@ std::unique_ptr<FontFace> FontFace::load(const std::string& path, std::string* r
     FT_Done_FreeType(library);
     return nullptr;
   }
-  return std::unique_ptr<FontFace>(new FontFace(library, face));
+  return std::unique_ptr<FontFace>(new FontFace(std::make_unique<Impl>(library, face)));
 }
 
 std::unique_ptr<FontFace> FontFace::load_fallback(const std::string& path, int index, bool bold, std::string* reason) {
@@ -117,39 +135,37 @@ std::unique_ptr<FontFace> FontFace::load_fallback(const std::string& path, int i
     FT_Done_FreeType(library);
     return nullptr;
   }
-  auto loaded = std::unique_ptr<FontFace>(new FontFace(library, face));
+  auto loaded = std::unique_ptr<FontFace>(new FontFace(std::make_unique<Impl>(library, face)));
   loaded->bold_face_ = bold;
   return loaded;
 }
 
 FontFace::~FontFace() {
   shaping_font_.reset();  // it references the face
-  FT_Done_Face(face_);
-  FT_Done_FreeType(library_);
 }
 
-int FontFace::ascent() const { return ceil_pixels(face_->size->metrics.ascender); }
-int FontFace::descent() const { return ceil_pixels(-face_->size->metrics.descender); }
-int FontFace::line_height() const { return ceil_pixels(face_->size->metrics.height); }
+int FontFace::ascent() const { return ceil_pixels(impl_->face->size->metrics.ascender); }
+int FontFace::descent() const { return ceil_pixels(-impl_->face->size->metrics.descender); }
+int FontFace::line_height() const { return ceil_pixels(impl_->face->size->metrics.height); }
 
-bool FontFace::load_glyph(FT_UInt index) const { return FT_Load_Glyph(face_, index, kMonochromeLoad) == 0; }
+bool FontFace::has_glyph(char32_t code_point) const { return FT_Get_Char_Index(impl_->face, code_point) != 0; }
 
 const ShapingFont& FontFace::shaping_font() const {
   // Only lines the text engine lays out ask for it, so the engine is loaded.
-  if (!shaping_font_) shaping_font_ = text_services()->shaping_font(face_);
+  if (!shaping_font_) shaping_font_ = text_services()->shaping_font(impl_->face);
   return *shaping_font_;
 }
 
 GlyphBitmap FontFace::render(char32_t code_point, bool bold) const {
-  return render_glyph(FT_Get_Char_Index(face_, code_point), bold);
+  return render_glyph(FT_Get_Char_Index(impl_->face, code_point), bold);
 }
 
 GlyphBitmap FontFace::render_glyph(unsigned glyph_index, bool bold) const {
   GlyphBitmap glyph;
   // Index 0 is the face's own missing glyph; it is also the last resort when
   // a glyph the character map names fails to load.
-  if (!load_glyph(glyph_index) && !load_glyph(0)) return glyph;
-  const FT_GlyphSlot slot = face_->glyph;
+  if (!impl_->load_glyph(glyph_index) && !impl_->load_glyph(0)) return glyph;
+  const FT_GlyphSlot slot = impl_->face->glyph;
   glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
   glyph.left = slot->bitmap_left;
   glyph.top = slot->bitmap_top;
@@ -161,11 +177,11 @@ GlyphBitmap FontFace::render_glyph(unsigned glyph_index, bool bold) const {
   // regular strike's shapes; the advance grows by the same pixel.
   FT_Bitmap emboldened;
   FT_Bitmap_Init(&emboldened);
-  if (FT_Bitmap_Copy(library_, &slot->bitmap, &emboldened) == 0 && emboldened.width > 0 && emboldened.rows > 0) {
-    FT_Bitmap_Embolden(library_, &emboldened, kOnePixel, 0);
+  if (FT_Bitmap_Copy(impl_->library, &slot->bitmap, &emboldened) == 0 && emboldened.width > 0 && emboldened.rows > 0) {
+    FT_Bitmap_Embolden(impl_->library, &emboldened, kOnePixel, 0);
   }
   copy_coverage(emboldened, glyph);
-  FT_Bitmap_Done(library_, &emboldened);
+  FT_Bitmap_Done(impl_->library, &emboldened);
   glyph.advance += 1;
   return glyph;
 }

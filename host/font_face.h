@@ -1,16 +1,17 @@
 #pragma once
-// One FreeType face prepared for the 13-pixel line, and the glyph bitmaps it
+// One face prepared for the 13-pixel line, and the glyph bitmaps it
 // renders. Internal to the font code: the rest of the host sees only Font.
 // The classic face sets the line; faces that stand in for characters it
 // lacks are set to its 13-pixel body and drawn on its baseline.
+//
+// Desktop builds read faces with FreeType (font_face.cpp). The web build
+// has no FreeType: its one face is the classic strike, rendered at build
+// time into a table (font_face_strikes.cpp), pixel for pixel the same.
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <ft2build.h>
-#include FT_FREETYPE_H
 
 #include "host/glyph_bitmap.h"
 #include "host/text/line_layout.h"
@@ -47,7 +48,7 @@ class FontFace {
   GlyphBitmap render(char32_t code_point, bool bold) const;
   // The same for a glyph found by shaping.
   GlyphBitmap render_glyph(unsigned glyph_index, bool bold) const;
-  bool has_glyph(char32_t code_point) const { return FT_Get_Char_Index(face_, code_point) != 0; }
+  bool has_glyph(char32_t code_point) const;
 
   // Whether drawing bold widens this face's glyphs (it is not bold itself).
   bool adds_bold(bool bold) const { return bold && !bold_face_; }
@@ -56,11 +57,10 @@ class FontFace {
   const ShapingFont& shaping_font() const;
 
  private:
-  FontFace(FT_Library library, FT_Face face) : library_(library), face_(face) {}
-  bool load_glyph(FT_UInt index) const;
+  struct Impl;  // what the face is read from
+  explicit FontFace(std::unique_ptr<Impl> impl);
 
-  FT_Library library_;
-  FT_Face face_;
+  std::unique_ptr<Impl> impl_;
   bool bold_face_ = false;
   mutable std::unique_ptr<ShapingFont> shaping_font_;
 };

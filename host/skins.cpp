@@ -31,13 +31,13 @@ SharedPictures& shared_pictures() {
 
 const EmbeddedSkin* find_skin(std::string_view control, std::string_view name) {
   const auto skins = embedded_skins();
-  const auto it = std::ranges::find_if(
-      skins, [&](const EmbeddedSkin& skin) { return skin.control == control && skin.name == name; });
+  const auto it = std::find_if(
+      skins.begin(), skins.end(), [&](const EmbeddedSkin& skin) { return skin.control == control && skin.name == name; });
   return it == skins.end() ? nullptr : &*it;
 }
 
 std::shared_ptr<Picture> make_skin_picture(Bitmap bitmap, std::string_view name) {
-  if (std::ranges::find(bitmap.pixels, kSkinTransparentKey) != bitmap.pixels.end()) {
+  if (std::find(bitmap.pixels.begin(), bitmap.pixels.end(), kSkinTransparentKey) != bitmap.pixels.end()) {
     bitmap.transparent_key = kSkinTransparentKey;
   }
   return std::make_shared<Picture>(std::make_shared<const Bitmap>(std::move(bitmap)), std::string(name));

@@ -1,8 +1,8 @@
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include "host/float_chars.h"
 #include "host/utf8.h"
 #include "host/value.h"
 #include "host/value_text.h"
@@ -19,13 +19,12 @@ struct DecimalDigits {
   int exponent = 0;
 };
 
-// std::to_chars without a precision gives the shortest digits that read back
-// exactly; the scientific form makes them easy to pick apart.
+// The shortest digits that read back exactly, in the scientific form that
+// makes them easy to pick apart.
 template <typename Float>
 DecimalDigits shortest_digits(Float x) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
-  const std::string_view text(buffer, result.ptr);
+  const std::string scientific = shortest_scientific(x);
+  const std::string_view text(scientific);
   DecimalDigits out;
   out.negative = text.front() == '-';
   const std::size_t start = out.negative ? 1 : 0;

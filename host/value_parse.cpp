@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "host/dispatch.h"
+#include "host/float_chars.h"
 #include "host/utf8.h"
 #include "host/value.h"
 #include "host/value_text.h"
@@ -87,8 +88,7 @@ std::optional<Value> whole_number(std::string_view digits) {
 // A number too small for a Double reads as zero, one too large overflows.
 Value double_number(std::string_view digits, const DecimalForm& form) {
   double number = 0;
-  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-  if (result.ec == std::errc()) return number;
+  if (read_double(digits, number) == std::errc()) return number;
   if (form.magnitude > 0) throw RuntimeError(err::Overflow);
   return 0.0;
 }

@@ -9,7 +9,7 @@ namespace {
 // Finds the entry of a class by name in a const or mutable entry list.
 template <typename Entries>
 auto find_named(Entries& entries, std::string_view class_name) -> decltype(&*entries.begin()) {
-  const auto it = std::ranges::find_if(entries, [&](const auto& e) { return equals_ignore_case(e.type->name, class_name); });
+  const auto it = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return equals_ignore_case(e.type->name, class_name); });
   return it == entries.end() ? nullptr : &*it;
 }
 
@@ -23,7 +23,7 @@ ClassRegistry::ClassRegistry() {
 }
 
 const ClassRegistry::Entry* ClassRegistry::find_entry(const Guid& class_id) const {
-  const auto it = std::ranges::find_if(entries_, [&](const Entry& e) { return e.type->class_id == class_id; });
+  const auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.type->class_id == class_id; });
   return it == entries_.end() ? nullptr : &*it;
 }
 
@@ -44,7 +44,8 @@ std::vector<const ControlRecord*> ClassRegistry::records() const {
   std::vector<const Entry*> registered;
   for (const Entry& entry : entries_)
     if (entry.record) registered.push_back(&entry);
-  std::ranges::sort(registered, {}, &Entry::registered_as);
+  std::sort(registered.begin(), registered.end(),
+            [](const Entry* a, const Entry* b) { return a->registered_as < b->registered_as; });
   std::vector<const ControlRecord*> out;
   for (const Entry* entry : registered) out.push_back(entry->record);
   return out;
@@ -111,7 +112,7 @@ void ClassRegistry::mark_registered(bool registered) {
 
 int ClassRegistry::live_objects() const {
   std::lock_guard lock(mutex_);
-  return static_cast<int>(std::ranges::count_if(created_, [](const std::weak_ptr<Element>& w) { return !w.expired(); }));
+  return static_cast<int>(std::count_if(created_.begin(), created_.end(), [](const std::weak_ptr<Element>& w) { return !w.expired(); }));
 }
 
 ClassRegistry& class_registry() {

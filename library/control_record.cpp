@@ -9,14 +9,16 @@ namespace {
 
 const ClassTypeInfo& published_class(std::string_view class_name) {
   const auto classes = opaline_classes();
-  const auto it = std::ranges::find(classes, class_name, &ClassTypeInfo::name);
+  const auto it = std::find_if(classes.begin(), classes.end(),
+                               [&](const ClassTypeInfo& type) { return type.name == class_name; });
   if (it == classes.end())
     throw std::logic_error("the record of " + std::string(class_name) + " names a class the library does not publish");
   return *it;
 }
 
 const PropertyInfo& accessor_for(const ControlRecord& record, const MemberTypeInfo& member) {
-  const auto it = std::ranges::find(record.accessors, member.name, &PropertyInfo::name);
+  const auto it = std::find_if(record.accessors.begin(), record.accessors.end(),
+                               [&](const PropertyInfo& accessor) { return accessor.name == member.name; });
   if (it == record.accessors.end())
     throw std::logic_error("the record of " + std::string(record.class_name) + " has no accessor for the member " +
                            std::string(member.name) + " of the library's table");
@@ -32,7 +34,8 @@ const PropertyInfo& accessor_for(const ControlRecord& record, const MemberTypeIn
 ClassInfo bind_record(const ControlRecord& record) {
   const ClassTypeInfo& type = published_class(record.class_name);
   for (const PropertyInfo& accessor : record.accessors)
-    if (std::ranges::find(type.members, accessor.name, &MemberTypeInfo::name) == type.members.end())
+    if (std::none_of(type.members.begin(), type.members.end(),
+                     [&](const MemberTypeInfo& member) { return member.name == accessor.name; }))
       throw std::logic_error("the record of " + std::string(record.class_name) + " names the member " +
                              std::string(accessor.name) + ", which the library's table of the class lacks");
   ClassInfo info{type.name, type_library().name, {}, type.host_events(), &element_class_info()};

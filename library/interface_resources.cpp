@@ -10,7 +10,7 @@ namespace {
 
 std::string upper_case(std::string_view text) {
   std::string result(text);
-  std::ranges::transform(result, result.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  std::transform(result.begin(), result.end(), result.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return result;
 }
 
@@ -20,7 +20,8 @@ std::string event_resource_name(const ClassTypeInfo& cls) { return "_SRCIID_" + 
 InterfaceResource resource_bytes(const Guid& guid) {
   InterfaceResource bytes{};
   bytes[0] = 16;  // the remaining three bytes of the little-endian length stay 0
-  std::ranges::copy(guid.to_bytes(), bytes.begin() + 4);
+  const auto guid_bytes = guid.to_bytes();
+  std::copy(guid_bytes.begin(), guid_bytes.end(), bytes.begin() + 4);
   return bytes;
 }
 

@@ -12,7 +12,7 @@ constexpr TypeLibraryIdentity kTypeLibrary{
 
 template <typename Info>
 const Info* find_by_name(std::span<const Info> items, std::string_view name) {
-  const auto it = std::ranges::find_if(items, [&](const Info& item) { return equals_ignore_case(item.name, name); });
+  const auto it = std::find_if(items.begin(), items.end(), [&](const Info& item) { return equals_ignore_case(item.name, name); });
   return it == items.end() ? nullptr : &*it;
 }
 
@@ -50,7 +50,7 @@ const MemberTypeInfo* ClassTypeInfo::find_member(std::string_view member_name) c
 }
 
 const MemberTypeInfo* ClassTypeInfo::default_member() const {
-  const auto it = std::ranges::find(members, 0, &MemberTypeInfo::dispid);
+  const auto it = std::find_if(members.begin(), members.end(), [](const MemberTypeInfo& member) { return member.dispid == 0; });
   return it == members.end() ? nullptr : &*it;
 }
 

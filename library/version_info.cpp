@@ -25,7 +25,7 @@ constexpr VersionBlock kVersionBlock{0x0407, 0x04B0, {8, 0, 0, 0}, {8, 0, 0, 0},
 }  // namespace
 
 const VersionString* VersionBlock::find(std::string_view key) const {
-  const auto it = std::ranges::find_if(strings, [&](const VersionString& s) { return equals_ignore_case(s.key, key); });
+  const auto it = std::find_if(strings.begin(), strings.end(), [&](const VersionString& s) { return equals_ignore_case(s.key, key); });
   return it == strings.end() ? nullptr : &*it;
 }
 

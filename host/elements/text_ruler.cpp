@@ -13,7 +13,7 @@ int trailing_edge(const CharacterSpan& c) { return c.rtl ? c.left : c.right; }
 
 TextRuler::TextRuler(std::vector<CharacterSpan> characters) : characters_(std::move(characters)) {
   for (std::int32_t boundary = 0; boundary <= length(); ++boundary) stops_.push_back(x_of(boundary));
-  std::ranges::sort(stops_);
+  std::sort(stops_.begin(), stops_.end());
 }
 
 int TextRuler::x_of(std::int32_t boundary) const {
@@ -60,7 +60,7 @@ std::vector<std::pair<int, int>> TextRuler::pieces(std::int32_t first, std::int3
     const CharacterSpan& c = characters_[static_cast<std::size_t>(i)];
     spans.emplace_back(c.left, c.right);
   }
-  std::ranges::sort(spans);
+  std::sort(spans.begin(), spans.end());
   std::vector<std::pair<int, int>> merged;
   for (const auto& span : spans) {
     if (!merged.empty() && span.first <= merged.back().second)
@@ -74,7 +74,7 @@ std::vector<std::pair<int, int>> TextRuler::pieces(std::int32_t first, std::int3
 std::int32_t scrolled_to_caret(const TextRuler& ruler, std::int32_t first, std::int32_t caret, int width) {
   const std::vector<int>& stops = ruler.stops();
   const int caret_x = ruler.x_of(caret);
-  const auto caret_stop = static_cast<std::int32_t>(std::ranges::lower_bound(stops, caret_x) - stops.begin());
+  const auto caret_stop = static_cast<std::int32_t>(std::lower_bound(stops.begin(), stops.end(), caret_x) - stops.begin());
   first = std::clamp(first, 0, caret_stop);
   // The caret's pixel column must lie inside the field: x in [0, width - 1].
   const int last_column = width - 1;
