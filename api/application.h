@@ -37,7 +37,9 @@ class OKIT_EXPORT Application final : private ApplicationEvents {
 
   // Shows the loaded forms in real windows and handles input and timers
   // until the last form is unloaded; `scale` (1 to 16) enlarges every pixel.
-  // Returns false at once, running nothing, when there is no display.
+  // Returns false at once, running nothing, when there is no display. In a
+  // web page (the web build) it shows the forms and never returns: the
+  // handlers go on running from the page's events (api/web/).
   // SIGINT, SIGTERM and SIGHUP end it through the same unload path (see
   // stop_signal()); losing the display ends the process with status 1.
   bool run(int scale = 1);

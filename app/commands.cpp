@@ -7,6 +7,7 @@
 #include "app/form_check.h"
 #include "app/header_command.h"
 #include "app/render_command.h"
+#include "app/web_command.h"
 #include "app/scenario_runner.h"
 #include "app/sheet_command.h"
 #include "app/skins_command.h"
@@ -128,7 +129,8 @@ Command find_command(const std::string& name) {
   static const std::pair<const char*, Command> kCommands[] = {
       {"run", run_command},       {"render", render_command}, {"script", script_command},
       {"check", check_command},   {"sheet", sheet_command},   {"skins", skins_command},
-      {"design", design_command}, {"header", header_command}, {"help", help_command},
+      {"design", design_command}, {"header", header_command}, {"web", web_command},
+      {"help", help_command},
   };
   for (const auto& [command_name, command] : kCommands)
     if (name == command_name) return command;

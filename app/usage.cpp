@@ -33,6 +33,10 @@ constexpr std::array kHeaderOptions{
     OptionHelp{"-o FILE.h", "write the header to FILE.h instead of standard output; nothing is written unless "
                             "the whole header can be made, and a FILE.h that already holds the same text is left "
                             "untouched"}};
+constexpr std::array kWebOptions{
+    OptionHelp{"-o DIR", "the folder to write the site into (required); it is made when missing"},
+    OptionHelp{"--runtime DIR", "take the web runtime from DIR instead of web-runtime beside okit or the installed "
+                                "share/OpalineKit/web-runtime"}};
 constexpr std::array kHelpOptions{OptionHelp{"COMMAND", "the command to describe; without it, every command"}};
 
 constexpr std::array kCommands{
@@ -68,6 +72,11 @@ constexpr std::array kCommands{
                 "included, is a member typed as its class. A name C++ cannot take gets an underscore (delete_). "
                 "opalinekit_add_forms(TARGET FORM.frm ...) in CMake runs it at build time.",
                 kHeaderOptions},
+    CommandHelp{"web", "web FORM -o DIR [--runtime DIR]", "write a static web site that runs a form in a browser",
+                "The site is index.html, the WebAssembly runtime (okit_runtime.js, okit_runtime.wasm), the page's "
+                "script okit_page.js and a copy of the form; any static file server serves it. The form is checked "
+                "first, as okit render would. tools/build-web.sh builds the runtime.",
+                kWebOptions},
     CommandHelp{"help", "help [COMMAND]", "show the usage of okit or of one command", "", kHelpOptions},
 };
 

@@ -33,6 +33,11 @@ foreach(skins ${OKIT_SKIN_FOLDERS})
     FILES_MATCHING PATTERN "*.bmp")
 endforeach()
 
+# The web runtime `okit web` copies into sites, when tools/build-web.sh has
+# built it into this tree.
+install(DIRECTORY ${PROJECT_BINARY_DIR}/web-runtime/ DESTINATION ${CMAKE_INSTALL_DATADIR}/OpalineKit/web-runtime
+  OPTIONAL)
+
 install(EXPORT OpalineKitTargets NAMESPACE OpalineKit:: DESTINATION ${OKIT_INSTALL_CMAKEDIR})
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/OpalineKitConfig.cmake.in
   ${PROJECT_BINARY_DIR}/OpalineKitConfig.cmake INSTALL_DESTINATION ${OKIT_INSTALL_CMAKEDIR})

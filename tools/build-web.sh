@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the web runtime (okit_runtime.js and .wasm, with the page template)
-# into BUILD/web-runtime, where BUILD/okit finds it for `okit web`.
+# into BUILD/web-runtime, where BUILD/okit finds it for `okit web`, and the
+# login example's web build into BUILD/web/login-site.
 #
 #   tools/build-web.sh [BUILD]      BUILD: the native build tree, default build
 #
@@ -20,6 +21,9 @@ cmake --build "$build" -j2 --target okit okit_strikegen
 export NODE_PATH=/usr/share/nodejs
 emcmake cmake -S . -B "$build/web" -DCMAKE_BUILD_TYPE=Release \
   -DOKIT_STRIKEGEN="$(cd "$build" && pwd)/tools/strikegen/okit_strikegen" \
+  -DOKIT_NATIVE_OKIT="$(cd "$build" && pwd)/okit" \
   -DOKIT_WEB_RUNTIME_DIR="$(cd "$build" && pwd)/web-runtime" >/dev/null
 cmake --build "$build/web" -j2
+# The native tree registers the browser tests once the runtime is there.
+cmake "$build" >/dev/null
 echo "build-web: the runtime is in $build/web-runtime"

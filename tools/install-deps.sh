@@ -13,4 +13,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
   libxtst-dev libxdamage-dev \
   libharfbuzz-dev libfribidi-dev libicu-dev libfontconfig-dev \
   fonts-droid-fallback fonts-wqy-microhei fonts-noto-core fonts-dejavu-core \
-  libatk1.0-dev libatk-bridge2.0-dev at-spi2-core dbus python3-pyatspi
+  libatk1.0-dev libatk-bridge2.0-dev at-spi2-core dbus python3-pyatspi \
+  emscripten chromium chromium-driver python3-selenium

@@ -5,6 +5,8 @@ set -e
 cd "$(dirname "$0")/.."
 ./tools/install-deps.sh
 cmake -S . -B build-ci -DCMAKE_BUILD_TYPE=Debug -DOKIT_WERROR=ON -DOKIT_SANITIZE=ON
+# The web runtime too, so that its browser tests run with the others.
+./tools/build-web.sh build-ci
 cmake --build build-ci -j2
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -142,6 +142,12 @@ var Module = (function () {
 
   async function start() {
     const file = desktop.dataset.form;
+    // An application's own program loads its forms itself, from main.
+    if (!file) {
+      listen();
+      typing.focus();
+      return;
+    }
     const response = await fetch(file);
     if (!response.ok) {
       page.showProblem(file + ': cannot load the form (' + response.status + ' ' + response.statusText + ')');

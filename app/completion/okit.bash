@@ -17,7 +17,7 @@ _okit_files() {
 
 _okit() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-  local commands="run render script check sheet skins design header help"
+  local commands="run render script check sheet skins design header web help"
   COMPREPLY=()
   if [ "$COMP_CWORD" -eq 1 ]; then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
@@ -31,12 +31,18 @@ _okit() {
     --scale)
       COMPREPLY=($(compgen -W "1 2 3 4" -- "$cur"))
       return ;;
-    --skins)
+    --skins | --runtime)
       compopt -o filenames 2>/dev/null
       COMPREPLY=($(compgen -d -- "$cur"))
       return ;;
     -o)
-      if [ "$command" = header ]; then _okit_files '*.h'; else _okit_files '*.png'; fi
+      case $command in
+        header) _okit_files '*.h' ;;
+        web)
+          compopt -o filenames 2>/dev/null
+          COMPREPLY=($(compgen -d -- "$cur")) ;;
+        *) _okit_files '*.png' ;;
+      esac
       return ;;
     --script)
       _okit_files ''
@@ -52,6 +58,7 @@ _okit() {
     skins) options="--help" ;;
     design) options="--script --help" ;;
     header) options="-o --help" ;;
+    web) options="-o --runtime --help" ;;
     help)
       [ "$COMP_CWORD" -eq 2 ] && COMPREPLY=($(compgen -W "$commands" -- "$cur"))
       return ;;
@@ -62,7 +69,7 @@ _okit() {
     return
   fi
   case $command in
-    run | render | check | design | header) _okit_files '*.frm' ;;
+    run | render | check | design | header | web) _okit_files '*.frm' ;;
     script) _okit_files '*.scn' ;;
     skins)
       compopt -o filenames 2>/dev/null

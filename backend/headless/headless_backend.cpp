@@ -1,5 +1,7 @@
 #include "backend/headless/headless_backend.h"
 
+#include "host/move_with_cursor.h"
+
 namespace okit {
 
 HeadlessBackend::HeadlessBackend(Desktop& desktop)
@@ -28,11 +30,7 @@ void HeadlessBackend::mouse_move(Point p) {
     desktop_.mouse_move(p);
     return;
   }
-  const Point from = desktop_.cursor();
-  desktop_.set_cursor(p);
-  const double dx = (p.x - from.x) * kTwipsPerPixel, dy = (p.y - from.y) * kTwipsPerPixel;
-  window->set_bounds_twips(window->left_twips() + dx, window->top_twips() + dy, window->width_twips(),
-                           window->height_twips());
+  move_with_cursor(desktop_, *window, p);
 }
 
 }  // namespace okit

@@ -16,6 +16,7 @@ EM_JS(void, okit_page_put_pixels, (int id, int x, int y, int width, int height, 
 EM_JS(void, okit_page_arm_timer, (double ms), { Module.okitPage.armTimer(ms); });
 EM_JS(void, okit_page_place_text_input, (int x, int y, int height), { Module.okitPage.placeTextInput(x, y, height); });
 EM_JS(double, okit_page_now, (), { return performance.now(); });
+EM_JS(int, okit_page_device_pixel_scale, (), { return Math.max(1, Math.floor(window.devicePixelRatio || 1)); });
 // clang-format on
 
 namespace okit::page {
@@ -37,5 +38,7 @@ void place_text_input(Rect caret_line) {
 }
 
 double now_ms() { return okit_page_now(); }
+
+int device_pixel_scale() { return okit_page_device_pixel_scale(); }
 
 }  // namespace okit::page

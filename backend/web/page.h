@@ -25,5 +25,7 @@ void arm_timer(double ms);
 void place_text_input(Rect caret_line);
 // The milliseconds since the page started, from the browser's clock.
 double now_ms();
+// The page's devicePixelRatio as a whole number, at least 1.
+int device_pixel_scale();
 
 }  // namespace okit::page

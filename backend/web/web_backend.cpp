@@ -4,7 +4,7 @@
 
 #include "backend/web/page.h"
 #include "backend/web/web_keys.h"
-#include "host/scale.h"
+#include "host/move_with_cursor.h"
 
 namespace okit {
 
@@ -63,11 +63,7 @@ void WebBackend::mouse_move(Point p, std::int16_t shift) {
       desktop_.mouse_move(p, shift);
       return;
     }
-    const Point from = desktop_.cursor();
-    desktop_.set_cursor(p);
-    const double dx = (p.x - from.x) * kTwipsPerPixel, dy = (p.y - from.y) * kTwipsPerPixel;
-    window->set_bounds_twips(window->left_twips() + dx, window->top_twips() + dy, window->width_twips(),
-                             window->height_twips());
+    move_with_cursor(desktop_, *window, p);
   });
 }
 

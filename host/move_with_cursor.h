@@ -1,0 +1,11 @@
+#pragma once
+// One step of a backend's move loop (DragWindow): the cursor goes to a new
+// point and the dragged window moves by as much as the cursor did.
+
+#include "host/desktop.h"
+
+namespace okit {
+
+void move_with_cursor(Desktop& desktop, Element& window, Point p);
+
+}  // namespace okit
