@@ -88,7 +88,8 @@ FormDocument describe_form(Form& form) {
   }
   // The library's type information is named once any control comes from it.
   const auto from_library = [](const Element* control) { return library_of(*control) != kHostLibrary; };
-  if (form.desktop() && std::any_of(form.controls().begin(), form.controls().end(), from_library))
+  const std::vector<Element*> controls = form.controls();
+  if (form.desktop() && std::any_of(controls.begin(), controls.end(), from_library))
     doc.object_lines.push_back(form.desktop()->class_catalog().form_file_object_line());
   return doc;
 }

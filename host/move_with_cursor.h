@@ -3,9 +3,10 @@
 // point and the dragged window moves by as much as the cursor did.
 
 #include "host/desktop.h"
+#include "host/export.h"
 
 namespace okit {
 
-void move_with_cursor(Desktop& desktop, Element& window, Point p);
+OKIT_EXPORT void move_with_cursor(Desktop& desktop, Element& window, Point p);
 
 }  // namespace okit
