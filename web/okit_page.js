@@ -10,6 +10,10 @@ var Module = (function () {
   const problem = document.getElementById('problem');
   const canvases = new Map();
   let timer = null;
+  // The system clipboard, reached from the user's own copy, cut and paste.
+  let heldPaste = null;  // [code, shift] of a paste key waiting for its paste event
+  let copied = null;     // what the text box copied during the current key
+  let inCopyKey = false;
 
   // Figures a test or a curious reader can look at: when the first frame
   // was shown and how much the page has done since.
@@ -66,11 +70,41 @@ var Module = (function () {
     logEvent(line) {
       events.textContent += line + '\n';
     },
+    // Inside a copy or cut key the browser's copy event follows and takes
+    // the text; elsewhere only the asynchronous clipboard API can, where the
+    // page has the permission.
+    clipboardWritten(text) {
+      if (inCopyKey) {
+        copied = text;
+        return;
+      }
+      if (navigator.clipboard) navigator.clipboard.writeText(text).catch(() => {});
+    },
     showProblem(text) {
       console.error(text);
       problem.textContent += text + '\n';
     },
   };
+
+  // The keys the text boxes cut, copy and paste with.
+  function clipboardAction(e) {
+    if (e.altKey) return null;
+    if ((e.ctrlKey && e.code === 'KeyV') || (e.shiftKey && e.code === 'Insert')) return 'paste';
+    if (e.ctrlKey && (e.code === 'KeyC' || e.code === 'Insert')) return 'copy';
+    if ((e.ctrlKey && e.code === 'KeyX') || (e.shiftKey && e.code === 'Delete')) return 'cut';
+    return null;
+  }
+
+  function sendKey(pressed, code, shift) {
+    Module.ccall('okit_key', null, ['number', 'string', 'number'], [pressed, code, shift]);
+  }
+
+  function deliverHeldPaste() {
+    if (heldPaste === null) return;
+    const [code, shift] = heldPaste;
+    heldPaste = null;
+    sendKey(1, code, shift);
+  }
 
   function shiftOf(e) {
     return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
@@ -109,16 +143,50 @@ var Module = (function () {
 
     typing.addEventListener('keydown', (e) => {
       if (e.isComposing || e.keyCode === 229) return;  // the input method has the key
-      // Printable keys go on to the text field, which types them; every
-      // other key (Tab, Enter, arrows, Alt+letter access keys) is ours alone.
+      deliverHeldPaste();
+      const action = clipboardAction(e);
+      if (action === 'paste') {
+        // The key waits for the paste event, which brings the clipboard's
+        // text in first; without one it goes on by itself in the next task.
+        heldPaste = [e.code, shiftOf(e)];
+        setTimeout(deliverHeldPaste, 0);
+        return;
+      }
+      // Printable keys go on to the text field, which types them, and so do
+      // copy and cut, which the browser then offers the text box's copy;
+      // every other key (Tab, Enter, arrows, Alt+letter access keys) is
+      // ours alone.
       const types = e.key.length === 1 && !e.ctrlKey && !e.altKey;
-      if (!types) e.preventDefault();
-      Module.ccall('okit_key', null, ['number', 'string', 'number'], [1, e.code, shiftOf(e)]);
+      if (!types && !action) e.preventDefault();
+      copied = null;
+      inCopyKey = action !== null;
+      sendKey(1, e.code, shiftOf(e));
+      inCopyKey = false;
     });
     typing.addEventListener('keyup', (e) => {
       if (e.isComposing) return;
-      Module.ccall('okit_key', null, ['number', 'string', 'number'], [0, e.code, shiftOf(e)]);
+      deliverHeldPaste();
+      sendKey(0, e.code, shiftOf(e));
     });
+    typing.addEventListener('paste', (e) => {
+      e.preventDefault();
+      if (!heldPaste) return;
+      Module.ccall('okit_paste_text', null, ['string'], [e.clipboardData.getData('text/plain')]);
+      deliverHeldPaste();
+    });
+    // The field itself is empty, so the browser offers copy and cut only
+    // when asked to through their "before" events.
+    for (const kind of ['beforecopy', 'beforecut']) typing.addEventListener(kind, (e) => e.preventDefault());
+    for (const kind of ['copy', 'cut']) {
+      typing.addEventListener(kind, (e) => {
+        // A key that copied nothing (no selection, a masked field) leaves
+        // the clipboard as it was.
+        if (copied === null) return;
+        e.clipboardData.setData('text/plain', copied);
+        e.preventDefault();
+        copied = null;
+      });
+    }
     typing.addEventListener('input', (e) => {
       if (e.isComposing) return;
       if (e.data) Module.ccall('okit_text', null, ['string'], [e.data]);

@@ -15,6 +15,9 @@ EM_JS(void, okit_page_put_pixels, (int id, int x, int y, int width, int height, 
 });
 EM_JS(void, okit_page_arm_timer, (double ms), { Module.okitPage.armTimer(ms); });
 EM_JS(void, okit_page_place_text_input, (int x, int y, int height), { Module.okitPage.placeTextInput(x, y, height); });
+EM_JS(void, okit_page_clipboard_written, (const char* data, int size), {
+  Module.okitPage.clipboardWritten(UTF8ToString(data, size));
+});
 EM_JS(double, okit_page_now, (), { return performance.now(); });
 EM_JS(int, okit_page_device_pixel_scale, (), { return Math.max(1, Math.floor(window.devicePixelRatio || 1)); });
 // clang-format on
@@ -35,6 +38,10 @@ void arm_timer(double ms) { okit_page_arm_timer(ms); }
 
 void place_text_input(Rect caret_line) {
   okit_page_place_text_input(caret_line.left, caret_line.top, caret_line.height());
+}
+
+void clipboard_written(std::string_view text) {
+  okit_page_clipboard_written(text.data(), static_cast<int>(text.size()));
 }
 
 double now_ms() { return okit_page_now(); }

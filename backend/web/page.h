@@ -3,7 +3,7 @@
 // canvas per form, placed where the form stands on the page's desktop, the
 // pixels of the rectangles that changed, one browser timer, and where the
 // hidden text field sits so the browser's input method shows beside the
-// caret. Each call is one short JavaScript function.
+// caret, and the text copied to the clipboard. Each call is one short JavaScript function.
 
 #include <cstdint>
 #include <string_view>
@@ -23,6 +23,9 @@ void put_pixels(std::int32_t id, Rect area, const std::uint8_t* rgba);
 void arm_timer(double ms);
 // Where the caret line of the focused text field is, in desktop pixels.
 void place_text_input(Rect caret_line);
+// A text box put `text` on the clipboard: the page passes it to the
+// system clipboard (see web_clipboard.h).
+void clipboard_written(std::string_view text);
 // The milliseconds since the page started, from the browser's clock.
 double now_ms();
 // The page's devicePixelRatio as a whole number, at least 1.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "backend/web/page.h"
+#include "backend/web/web_clipboard.h"
 #include "backend/web/web_keys.h"
 #include "host/move_with_cursor.h"
 
@@ -15,12 +16,16 @@ WebBackend* g_current = nullptr;
 WebBackend::WebBackend(Desktop& desktop, int scale)
     : desktop_(desktop), canvases_(scale), clock_offset_(desktop.now() - page::now_ms()) {
   desktop_.set_move_loop([this](Element& window) { move_loop(window); });
+  auto clipboard = std::make_unique<WebClipboard>();
+  clipboard_ = clipboard.get();
+  desktop_.install_clipboard(std::move(clipboard));
   g_current = this;
 }
 
 WebBackend::~WebBackend() {
   g_current = nullptr;
   desktop_.set_move_loop(nullptr);
+  desktop_.install_clipboard(nullptr);
   page::arm_timer(-1);
 }
 
@@ -117,6 +122,8 @@ void WebBackend::page_focus(bool focused) {
     if (form && form->alive()) desktop_.activate(form);
   });
 }
+
+void WebBackend::paste_text(std::string_view utf8) { clipboard_->take_pasted(std::string(utf8)); }
 
 void WebBackend::timer_due() {
   handle([] {});

@@ -22,6 +22,8 @@
 
 namespace okit {
 
+class WebClipboard;
+
 class WebBackend {
  public:
   // `scale`: canvas pixels per desktop pixel (the page's whole-number
@@ -44,6 +46,8 @@ class WebBackend {
   void text(std::string_view utf8);
   void compose(std::string_view utf8);
   void page_focus(bool focused);
+  // The system clipboard's text at a paste, before the key that pasted.
+  void paste_text(std::string_view utf8);
   void timer_due();
 
   // Brings the page up to date; the calls above end with it.
@@ -63,6 +67,7 @@ class WebBackend {
   std::weak_ptr<Dispatch> dragged_;
   std::weak_ptr<Dispatch> active_before_blur_;
   std::optional<TextInputSpot> text_spot_;
+  WebClipboard* clipboard_;  // the desktop's while the backend runs
 };
 
 }  // namespace okit

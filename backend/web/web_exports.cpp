@@ -42,6 +42,10 @@ EMSCRIPTEN_KEEPALIVE void okit_page_focus(int focused) {
   to_backend([&](okit::WebBackend& b) { b.page_focus(focused != 0); });
 }
 
+EMSCRIPTEN_KEEPALIVE void okit_paste_text(const char* utf8) {
+  to_backend([&](okit::WebBackend& b) { b.paste_text(utf8); });
+}
+
 EMSCRIPTEN_KEEPALIVE void okit_timer() {
   to_backend([](okit::WebBackend& b) { b.timer_due(); });
 }

@@ -4,8 +4,10 @@
 `okit web` writes the gallery's site, a local server serves it from
 127.0.0.1, and the page must show the first frame `okit render` draws, pixel
 for pixel, and log exactly the event lines `okit script` prints for the same
-input (gallery_sequence.scenario). The login example's web build must sign
-in through its own handlers.
+input (gallery_sequence.scenario), through the mouse, the keys, an input
+method, the page's focus and the system clipboard; a screen of
+devicePixelRatio 2 must show what `okit render --scale 2` draws. The login
+example's web build must sign in through its own handlers.
 
     OKIT=build/okit /usr/bin/python3 tests/web/test_web_page.py
 
@@ -16,6 +18,7 @@ tools/build-web.sh puts the login example's site in build/web/login-site
 import functools
 import http.server
 import os
+import re
 import subprocess
 import tempfile
 import threading
@@ -53,11 +56,11 @@ CanvasRenderingContext2D.prototype.putImageData = function (data, x, y) {
 };
 """
 
-# Reads the first frame and the reference PNG, both as RGBA, and counts the
-# pixels that differ.
+# Reads the first frame (or the form's canvas as it is now) and the
+# reference PNG, both as RGBA, and counts the pixels that differ.
 COMPARE_WITH_PNG = """
-const [png, done] = arguments;
-const canvas = window.firstFrame;
+const [png, first, done] = arguments;
+const canvas = first ? window.firstFrame : document.querySelector('#desktop canvas');
 const image = new Image();
 image.onload = () => {
   const reference = document.createElement('canvas');
@@ -91,6 +94,15 @@ def event_lines(text):
     return [line for line in text.splitlines() if line.startswith('event ')]
 
 
+# A real keyboard sends Shift, Ctrl and Alt as keys of their own, as the
+# desktop's windows do; a script's `key Ctrl+C` does not.
+MODIFIER_KEY_LINE = re.compile(r'^event \w+\.Key(Down|Up) (16|17|18) ')
+
+
+def without_modifier_keys(lines):
+    return [line for line in lines if not MODIFIER_KEY_LINE.match(line)]
+
+
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
@@ -110,14 +122,30 @@ class Site:
         self.server.server_close()
 
 
-def start_browser():
+def start_browser(device_scale):
     options = Options()
     for argument in ('--headless=new', '--no-sandbox', '--disable-gpu', '--window-size=1280,800',
-                     '--force-device-scale-factor=1'):
+                     '--force-device-scale-factor=%d' % device_scale):
         options.add_argument(argument)
     browser = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
     browser.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': KEEP_FIRST_FRAME})
     return browser
+
+
+def serve_in_browser(case, folder, device_scale=1):
+    """Serves `folder` and starts a browser for the test class `case`, both
+    ended when its tests are done. Returns the site."""
+    site = Site(folder)
+    case.addClassCleanup(site.close)
+    case.browser = start_browser(device_scale)
+    case.addClassCleanup(case.browser.quit)
+    return site
+
+
+def make_folder(case):
+    folder = tempfile.TemporaryDirectory()
+    case.addClassCleanup(folder.cleanup)
+    return folder.name
 
 
 class Page:
@@ -161,6 +189,46 @@ class Page:
     def keys(self, *keys):
         ActionChains(self.browser, duration=0).send_keys(*keys).perform()
 
+    def chord(self, modifier, key):
+        ActionChains(self.browser, duration=0).key_down(modifier).send_keys(key).key_up(modifier).perform()
+
+    # Headless Chromium keeps every window focused (moving between its
+    # windows fires nothing), so the page is told it lost or got the focus
+    # by the window's own blur and focus events.
+    def lose_focus(self):
+        self.script('window.dispatchEvent(new FocusEvent("blur"))')
+
+    def get_focus(self):
+        self.script('window.dispatchEvent(new FocusEvent("focus"))')
+
+    def wait_for_timers(self, count):
+        """Returns once the page's timer has fired `count` more times."""
+        until = self.script('return okitStats.timersFired') + count
+        deadline = time.monotonic() + PAGE_WAIT_SECONDS
+        while self.script('return okitStats.timersFired') < until:
+            if time.monotonic() > deadline:
+                raise AssertionError('the page\'s timer stopped')
+            time.sleep(0.02)
+
+    def differing_pixels(self, png, first_frame=False):
+        """Pixels of the first frame (or of the form's canvas now) that
+        differ from the PNG in the site's folder; fails on a size mismatch."""
+        result = self.browser.execute_async_script(COMPARE_WITH_PNG, png, first_frame)
+        if 'error' in result or result['canvas'] != result['png']:
+            raise AssertionError('cannot compare with %s: %s' % (png, result))
+        return result['differing'], result['first']
+
+    def clipboard(self):
+        return self.browser.execute_async_script(
+            'navigator.clipboard.readText().then(arguments[0], (e) => arguments[0]("cannot read: " + e))')
+
+    def put_on_clipboard(self, text):
+        problem = self.browser.execute_async_script(
+            'navigator.clipboard.writeText(arguments[0]).then(() => arguments[1](null), (e) => arguments[1](String(e)))',
+            text)
+        if problem:
+            raise AssertionError('cannot write the clipboard: ' + problem)
+
     def form_count(self):
         return self.script('return document.querySelectorAll("#desktop canvas").length')
 
@@ -172,25 +240,27 @@ class Page:
 class GalleryPage(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.folder = tempfile.TemporaryDirectory()
-        site = os.path.join(cls.folder.name, 'site')
-        okit('web', GALLERY, '-o', site)
-        okit('render', GALLERY, '-o', os.path.join(site, 'expected.png'))
-        cls.site = Site(site)
-        cls.browser = start_browser()
+        cls.folder = os.path.join(make_folder(cls), 'site')
+        okit('web', GALLERY, '-o', cls.folder)
+        okit('render', GALLERY, '-o', os.path.join(cls.folder, 'expected.png'))
+        cls.site = serve_in_browser(cls, cls.folder)
 
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
-        cls.site.close()
-        cls.folder.cleanup()
+    def script_events(self, commands):
+        """The event lines `okit script` prints for the gallery and then
+        `commands`, run in the site's folder (where `snapshot` writes)."""
+        scenario = os.path.join(self.folder, 'commands.scenario')
+        with open(scenario, 'w', encoding='utf-8') as file:
+            file.write('load %s\n%s\n' % (GALLERY, '\n'.join(commands)))
+        return event_lines(okit('script', scenario))
+
+    def assert_shows(self, page, png):
+        differing, first = page.differing_pixels(png)
+        self.assertEqual(differing, 0, '%s: first differing pixel at %s' % (png, first))
 
     def test_first_frame_is_what_okit_render_draws(self):
         page = Page(self.browser, self.site.url)
-        result = self.browser.execute_async_script(COMPARE_WITH_PNG, 'expected.png')
-        self.assertNotIn('error', result)
-        self.assertEqual(result['canvas'], result['png'])
-        self.assertEqual(result['differing'], 0, 'first differing pixel at %s' % result['first'])
+        differing, first = page.differing_pixels('expected.png', first_frame=True)
+        self.assertEqual(differing, 0, 'first differing pixel at %s' % first)
         load = page.script('return performance.getEntriesByType("navigation")[0].loadEventEnd')
         print('\nfirst frame %.1f ms after the load event' % (page.script('return okitStats.firstFrameAt') - load))
 
@@ -209,19 +279,98 @@ class GalleryPage(unittest.TestCase):
         # The drag moved the form by the cursor's way.
         self.assertEqual(page.form_position(), [150, 130])
 
+    def test_an_input_method_types_as_compose_and_commit_do(self):
+        expected = self.script_events(['click 228 312', 'compose "k"', 'compose "か"', 'commit "か"',
+                                       'commit "é"', 'commit "😀"'])
+        page = Page(self.browser, self.site.url)
+        page.click(228, 312)
+        # The browser's input method composes, then commits; typing a
+        # character the keyboard has no key for inserts it as text.
+        for text in ('k', 'か'):
+            self.browser.execute_cdp_cmd('Input.imeSetComposition',
+                                         {'text': text, 'selectionStart': len(text), 'selectionEnd': len(text)})
+        self.browser.execute_cdp_cmd('Input.insertText', {'text': 'か'})
+        for text in ('é', '😀'):
+            self.browser.execute_cdp_cmd('Input.insertText', {'text': text})
+        self.assertEqual(page.events(), expected)
+
+    def test_the_form_is_active_while_the_page_has_the_focus(self):
+        # The controls follow the activation, and the check box the mouse,
+        # on their timers' ticks.
+        expected = self.script_events(['click 132 188', 'tick 50', 'activate none', 'tick 50', 'snapshot Gallery inactive.png',
+                                       'activate Gallery', 'tick 50', 'snapshot Gallery active.png'])
+        page = Page(self.browser, self.site.url)
+        page.click(132, 188)
+        page.wait_for_timers(5)
+        page.lose_focus()
+        page.wait_for_timers(5)
+        self.assert_shows(page, 'inactive.png')
+        page.get_focus()
+        page.wait_for_timers(5)
+        self.assert_shows(page, 'active.png')
+        self.assertEqual(page.events(), expected)
+
+
+class DenseScreen(unittest.TestCase):
+    """A screen of devicePixelRatio 2: every form pixel a 2 x 2 block."""
+
+    @classmethod
+    def setUpClass(cls):
+        folder = os.path.join(make_folder(cls), 'site')
+        okit('web', GALLERY, '-o', folder)
+        okit('render', GALLERY, '--scale', '2', '-o', os.path.join(folder, 'expected.png'))
+        cls.site = serve_in_browser(cls, folder, device_scale=2)
+
+    def test_first_frame_is_what_okit_render_draws_at_scale_2(self):
+        page = Page(self.browser, self.site.url)
+        self.assertEqual(page.script('return window.devicePixelRatio'), 2)
+        differing, first = page.differing_pixels('expected.png', first_frame=True)
+        self.assertEqual(differing, 0, 'first differing pixel at %s' % first)
+        # The canvas still covers the form's size on the page.
+        self.assertEqual(page.script('const c = document.querySelector("#desktop canvas");'
+                                     'return [c.clientWidth, c.clientHeight, c.width, c.height]'),
+                         [720, 394, 1440, 788])
+
+
+class ClipboardPage(unittest.TestCase):
+    """Cut, copy and paste in text boxes reach the browser's clipboard."""
+
+    @classmethod
+    def setUpClass(cls):
+        folder = os.path.join(make_folder(cls), 'site')
+        okit('web', os.path.join(HERE, 'clipboard.frm'), '-o', folder)
+        cls.site = serve_in_browser(cls, folder)
+        # Reading the clipboard, and writing it without a key, needs the
+        # page's permission; the copy, cut and paste keys do not.
+        cls.browser.execute_cdp_cmd('Browser.grantPermissions', {
+            'origin': cls.site.url.rstrip('/'), 'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
+
+    def test_copy_cut_and_paste_go_through_the_system_clipboard(self):
+        expected = event_lines(okit('script', os.path.join(HERE, 'clipboard_sequence.scenario')))
+        page = Page(self.browser, self.site.url)
+        page.click(120, 120)
+        page.chord(Keys.CONTROL, 'a')
+        page.chord(Keys.CONTROL, 'c')
+        self.assertEqual(page.clipboard(), 'Opaline')
+        page.click(120, 160)
+        page.chord(Keys.CONTROL, 'v')
+        # Text another program put on the clipboard pastes too.
+        page.put_on_clipboard('Grüße')
+        page.keys(Keys.END)
+        page.chord(Keys.CONTROL, 'v')
+        page.chord(Keys.CONTROL, 'a')
+        page.chord(Keys.SHIFT, Keys.DELETE)
+        self.assertEqual(page.clipboard(), 'OpalineGrüße')
+        page.chord(Keys.SHIFT, Keys.INSERT)
+        self.assertEqual(without_modifier_keys(page.events()), expected)
+
 
 class LoginPage(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         if not os.path.isdir(LOGIN_SITE):
             raise unittest.SkipTest('no login site in ' + LOGIN_SITE)
-        cls.site = Site(LOGIN_SITE)
-        cls.browser = start_browser()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
-        cls.site.close()
+        cls.site = serve_in_browser(cls, LOGIN_SITE)
 
     def test_signs_in_once_a_user_name_is_typed(self):
         page = Page(self.browser, self.site.url)
