@@ -35,10 +35,6 @@ void Application::on_any_event(std::function<void(Element&, std::string_view, st
   on_any_event_ = std::move(handler);
 }
 
-void Application::control_event(Element& control, std::string_view event, std::span<Value> args) {
-  if (on_any_event_) on_any_event_(control, event, args);
-}
-
 void Application::property_changed(Element& control, std::string_view property_name) {
   if (on_property_changed_) on_property_changed_(control, property_name);
 }

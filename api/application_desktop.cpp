@@ -11,6 +11,10 @@
 
 namespace okit {
 
+void Application::control_event(Element& control, std::string_view event, std::span<Value> args) {
+  if (on_any_event_) on_any_event_(control, event, args);
+}
+
 bool Application::run(int scale) {
   if (scale < 1 || scale > 16) throw RuntimeError(err::InvalidPropertyValue);
   SdlVideo video;

@@ -7,6 +7,7 @@ var Module = (function () {
   const desktop = document.getElementById('desktop');
   const typing = document.getElementById('typing');
   const events = document.getElementById('events');
+  const output = document.getElementById('output');
   const problem = document.getElementById('problem');
   const canvases = new Map();
   let timer = null;
@@ -231,6 +232,10 @@ var Module = (function () {
 
   return {
     okitPage: page,
+    // A program's standard output shows on the page; its standard error is
+    // a problem.
+    print: (line) => { output.textContent += line + '\n'; },
+    printErr: page.showProblem,
     onRuntimeInitialized: start,
     locateFile: (path) => path,
   };

@@ -1,37 +1,31 @@
 // The web runtime: the program a page built by `okit web` loads. The page
 // fetches the form file and hands its text to okit_run_form, which loads it
 // onto a desktop run by the web backend. Every event a control raises is
-// written to the page's event log as `okit script` prints it.
+// written to the page's event log as `okit script` prints it; what goes to
+// standard error the page shows as a problem.
 
 #include <emscripten.h>
 
+#include <iostream>
 #include <memory>
-#include <string>
 
 #include "api/install_controls.h"
+#include "backend/web/event_log.h"
 #include "backend/web/web_backend.h"
 #include "host/desktop.h"
 #include "host/form_file.h"
 #include "host/form_loader.h"
-
-// clang-format off
-EM_JS(void, okit_page_log_event, (const char* line), { Module.okitPage.logEvent(UTF8ToString(line)); });
-EM_JS(void, okit_page_show_problem, (const char* text), { Module.okitPage.showProblem(UTF8ToString(text)); });
-// clang-format on
 
 namespace {
 
 class PageApplication final : public okit::ApplicationEvents {
  public:
   void control_event(okit::Element& control, std::string_view event, std::span<okit::Value> args) override {
-    std::string line = "event " + control.name() + '.' + std::string(event);
-    for (const okit::Value& arg : args) line += ' ' + okit::format_value(arg);
-    okit_page_log_event(line.c_str());
+    okit::page::log_event(control, event, args);
   }
   void property_changed(okit::Element&, std::string_view) override {}
   void unhandled_error(const okit::RuntimeError& error) override {
-    const std::string text = "okit: run-time error " + std::to_string(error.number()) + ": " + error.what();
-    okit_page_show_problem(text.c_str());
+    std::cerr << "okit: run-time error " << error.number() << ": " << error.what() << '\n';
   }
 };
 
@@ -58,12 +52,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE int okit_run_form(const char* text, const char* 
   p.desktop.set_application(&p.application);
   auto document = okit::parse_form(text, file_name);
   if (!document) {
-    okit_page_show_problem(document.error().to_string().c_str());
+    std::cerr << document.error().to_string() << '\n';
     return 2;
   }
   auto form = okit::load_form(p.desktop, *document, file_name);
   if (!form) {
-    okit_page_show_problem(form.error().to_string().c_str());
+    std::cerr << form.error().to_string() << '\n';
     return 2;
   }
   p.form = *form;

@@ -3,7 +3,8 @@
 // It does not return, and nothing main holds is destroyed: the Application,
 // its forms and the handlers' captures live on with the page, and the
 // handlers run from the page's events as they run from the loop on the
-// desktop. Code after run() does not run in a page.
+// desktop. Code after run() does not run in a page. As in pages `okit web`
+// writes, every event goes to the page's event log too.
 
 #include <emscripten.h>
 
@@ -11,11 +12,17 @@
 #include <memory>
 
 #include "api/application.h"
+#include "backend/web/event_log.h"
 #include "backend/web/page.h"
 #include "backend/web/web_backend.h"
 #include "host/expected.h"
 
 namespace okit {
+
+void Application::control_event(Element& control, std::string_view event, std::span<Value> args) {
+  if (on_any_event_) on_any_event_(control, event, args);
+  page::log_event(control, event, args);
+}
 
 bool Application::run(int scale) {
   if (scale < 1 || scale > 16) throw RuntimeError(err::InvalidPropertyValue);

@@ -6,20 +6,10 @@
 
 #include <cstdint>
 #include <iostream>
-#include <optional>
 #include <string>
 
 #include "api/opalinekit.h"
 #include "login_form.h"
-
-namespace {
-
-struct SignIn {
-  std::string user;
-  bool remember = false;
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const std::string args = argc == 3 ? argv[1] : "";
@@ -40,9 +30,11 @@ int main(int argc, char** argv) {
   // from the form file at build time).
   const LoginUi ui(*form);
 
-  std::optional<SignIn> signed_in;
+  // Who signed in is printed here rather than after run(): in a web page
+  // run() never returns, and the page shows what the program prints.
   const auto sign_in = [&] {
-    signed_in = SignIn{ui.UserText.get_Text(), ui.RememberCheck.get_Value() == okit::chk_Checked};
+    const bool remember = ui.RememberCheck.get_Value() == okit::chk_Checked;
+    std::cout << "signed in as " << ui.UserText.get_Text() << (remember ? " (remembered)" : "") << std::endl;
     form->Unload();
   };
 
@@ -73,6 +65,5 @@ int main(int argc, char** argv) {
     std::cerr << "login: no display; use --render OUT.png to draw the dialog\n";
     return 1;
   }
-  if (signed_in) std::cout << "signed in as " << signed_in->user << (signed_in->remember ? " (remembered)" : "") << '\n';
   return 0;
 }

@@ -7,7 +7,8 @@ for pixel, and log exactly the event lines `okit script` prints for the same
 input (gallery_sequence.scenario), through the mouse, the keys, an input
 method, the page's focus and the system clipboard; a screen of
 devicePixelRatio 2 must show what `okit render --scale 2` draws. The login
-example's web build must sign in through its own handlers.
+example's web build must sign in through its own handlers and show what it
+prints.
 
     OKIT=build/okit /usr/bin/python3 tests/web/test_web_page.py
 
@@ -378,9 +379,17 @@ class LoginPage(unittest.TestCase):
         # but not without a user name.
         page.keys(Keys.TAB, 'secret', Keys.ENTER)
         self.assertEqual(page.form_count(), 1)
-        page.keys(Keys.SHIFT + Keys.TAB + Keys.SHIFT, 'ada', Keys.TAB, Keys.ENTER)
-        # Signing in unloads the dialog.
+        page.chord(Keys.SHIFT, Keys.TAB)
+        page.keys('ada', Keys.TAB, Keys.ENTER)
+        # Signing in prints who signed in, which the page shows, and
+        # unloads the dialog.
+        self.assertEqual(page.script('return document.getElementById("output").textContent'), 'signed in as ada\n')
         self.assertEqual(page.form_count(), 0)
+        # The event log has every event, with the arguments the program's
+        # handlers left: Enter was used up in the password box.
+        events = page.events()
+        self.assertEqual(events.count('event PasswordText.KeyPress 0'), 2)
+        self.assertIn('event UserText.KeyPress 97', events)
 
 
 if __name__ == '__main__':
