@@ -6,20 +6,14 @@
 # build tree, whose okit then finds the runtime in web-runtime/.
 
 set(OKIT_STRIKEGEN "" CACHE FILEPATH "okit_strikegen of a native build")
-set(OKIT_CLASSIC_FACE "/usr/share/wine/fonts/ms_sans_serif.ttf" CACHE FILEPATH "The classic face's font file")
 set(OKIT_WEB_RUNTIME_DIR "${PROJECT_BINARY_DIR}/web-runtime" CACHE PATH "Where the runtime and its page go")
 if(NOT EXISTS "${OKIT_STRIKEGEN}")
   message(FATAL_ERROR "The web build needs OKIT_STRIKEGEN, the okit_strikegen program of a native build: "
                       "build it with tools/build-web.sh")
 endif()
+include(cmake/strikes.cmake)
 set(OKIT_STRIKES_SOURCE ${PROJECT_BINARY_DIR}/generated/classic_strike.cpp)
-add_custom_command(
-  OUTPUT ${OKIT_STRIKES_SOURCE}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/generated
-  COMMAND ${OKIT_STRIKEGEN} ${OKIT_CLASSIC_FACE} ${OKIT_STRIKES_SOURCE}
-  DEPENDS ${OKIT_STRIKEGEN} ${OKIT_CLASSIC_FACE}
-  COMMENT "Rendering the classic face's strike"
-  VERBATIM)
+okit_render_strike(${OKIT_STRIKES_SOURCE} ${OKIT_STRIKEGEN})
 
 # One program, no shared objects: nothing needs position-independent code.
 set(CMAKE_POSITION_INDEPENDENT_CODE OFF)

@@ -1,45 +1,17 @@
 // The web build's FontFace: the classic strike compiled in as a table
-// (host/font_strikes.h) instead of a face file read with FreeType. Glyph
-// index n is the table's glyph n - 1; index 0 is the missing glyph, as in a
-// FreeType face. There are no stand-in faces: text the classic face lacks
-// shows its missing glyph.
-
-#include <algorithm>
+// (host/font_strikes.h, read by strike_glyphs.h) instead of a face file
+// read with FreeType. There are no stand-in faces: text the classic face
+// lacks shows its missing glyph.
 
 #include "host/font_face.h"
 #include "host/font_strikes.h"
+#include "host/web/strike_glyphs.h"
 
 namespace okit {
 
 struct FontFace::Impl {
   const StrikeTable& table;
 };
-
-namespace {
-
-GlyphBitmap unpack(const StrikeBitmap& strike, std::span<const std::uint8_t> bits) {
-  GlyphBitmap glyph;
-  glyph.advance = strike.advance;
-  glyph.left = strike.left;
-  glyph.top = strike.top;
-  glyph.width = strike.width;
-  glyph.rows = strike.rows;
-  glyph.coverage.resize(static_cast<std::size_t>(strike.width) * strike.rows);
-  for (std::size_t i = 0; i < glyph.coverage.size(); ++i) {
-    const std::size_t bit = strike.first_bit + i;
-    if (bits[bit / 8] & (0x80 >> (bit % 8))) glyph.coverage[i] = 255;
-  }
-  return glyph;
-}
-
-unsigned glyph_index(const StrikeTable& table, char32_t code_point) {
-  const auto found = std::lower_bound(table.glyphs.begin(), table.glyphs.end(), code_point,
-                                      [](const StrikeGlyph& glyph, char32_t wanted) { return glyph.code_point < wanted; });
-  if (found == table.glyphs.end() || found->code_point != code_point) return 0;
-  return static_cast<unsigned>(found - table.glyphs.begin()) + 1;
-}
-
-}  // namespace
 
 FontFace::FontFace(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 FontFace::~FontFace() = default;
@@ -61,16 +33,14 @@ int FontFace::ascent() const { return impl_->table.ascent; }
 int FontFace::descent() const { return impl_->table.descent; }
 int FontFace::line_height() const { return impl_->table.line_height; }
 
-bool FontFace::has_glyph(char32_t code_point) const { return glyph_index(impl_->table, code_point) != 0; }
+bool FontFace::has_glyph(char32_t code_point) const { return strike_glyph_index(impl_->table, code_point) != 0; }
 
 GlyphBitmap FontFace::render(char32_t code_point, bool bold) const {
-  return render_glyph(glyph_index(impl_->table, code_point), bold);
+  return render_glyph(strike_glyph_index(impl_->table, code_point), bold);
 }
 
 GlyphBitmap FontFace::render_glyph(unsigned index, bool bold) const {
-  const StrikeTable& table = impl_->table;
-  const StrikeGlyph& glyph = index == 0 || index > table.glyphs.size() ? table.missing : table.glyphs[index - 1];
-  return unpack(bold ? glyph.bold : glyph.regular, table.bits);
+  return strike_glyph(impl_->table, index, bold);
 }
 
 // Only the text engine shapes, and this build has none: a line never asks.
