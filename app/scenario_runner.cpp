@@ -149,11 +149,7 @@ void ScenarioRunner::unhandled_error(const RuntimeError& error) { print_error(er
 
 // ---- Names ----------------------------------------------------------------------------
 
-Form* ScenarioRunner::current_form() const {
-  auto locked = current_.lock();
-  auto* form = static_cast<Form*>(locked.get());
-  return form && form->alive() ? form : nullptr;
-}
+Form* ScenarioRunner::current_form() const { return living_form(current_); }
 
 Form* ScenarioRunner::find_form(std::string_view name) const {
   return desktop_.find_form(name).get();

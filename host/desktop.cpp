@@ -108,10 +108,8 @@ void Desktop::activate(Form* form) {
 
 std::vector<Form*> Desktop::stacking_order() const {
   std::vector<Form*> history;
-  for (const auto& entry : activation_history_) {
-    auto* form = static_cast<Form*>(entry.lock().get());
-    if (form && form->alive()) history.push_back(form);
-  }
+  for (const auto& entry : activation_history_)
+    if (Form* form = living_form(entry)) history.push_back(form);
   Form* active = active_form();
   std::vector<Form*> order;
   for (const auto& form : forms_)

@@ -143,4 +143,12 @@ OKIT_EXPORT Element* control_holding(Element* e);
 // in tab order), or nullptr when the control cannot take the focus.
 OKIT_EXPORT Element* focus_target(Element& control);
 
+// The form `weak` names, or null once it is destroyed or unloaded. Whoever
+// keeps forms by weak pointer (the active form, the one a window shows) asks
+// this before using one; the desktop holds the form the pointer leads to.
+inline Form* living_form(const std::weak_ptr<Dispatch>& weak) {
+  auto* form = static_cast<Form*>(weak.lock().get());
+  return form && form->alive() ? form : nullptr;
+}
+
 }  // namespace okit

@@ -17,9 +17,11 @@ for tool in emcmake emcc; do
 done
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build"
 cmake --build "$build" -j2 --target okit okit_strikegen
+# Warnings are errors here when they are in the native tree.
+werror=$(sed -n 's/^OKIT_WERROR:BOOL=//p' "$build/CMakeCache.txt")
 # Emscripten's optimizer runs on the system's Node modules.
 export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S . -B "$build/web" -DCMAKE_BUILD_TYPE=Release \
+emcmake cmake -S . -B "$build/web" -DCMAKE_BUILD_TYPE=Release -DOKIT_WERROR="${werror:-OFF}" \
   -DOKIT_STRIKEGEN="$(cd "$build" && pwd)/tools/strikegen/okit_strikegen" \
   -DOKIT_NATIVE_OKIT="$(cd "$build" && pwd)/okit" \
   -DOKIT_WEB_RUNTIME_DIR="$(cd "$build" && pwd)/web-runtime" >/dev/null

@@ -9,11 +9,6 @@ namespace okit {
 
 namespace {
 
-Form* locked_form(const std::weak_ptr<Dispatch>& weak) {
-  auto* form = static_cast<Form*>(weak.lock().get());
-  return form && form->alive() ? form : nullptr;
-}
-
 bool wants_window(const Form& form) { return form.alive() && form.visible(); }
 
 SDL_Rect scaled(const Rect& r, int scale) {
@@ -72,7 +67,7 @@ void FormWindows::update(Desktop& desktop) {
 
 void FormWindows::close_windows_without_forms() {
   std::erase_if(windows_, [](FormWindow& shown) {
-    const Form* form = locked_form(shown.form);
+    const Form* form = living_form(shown.form);
     if (form && wants_window(*form)) return false;
     SDL_DestroyWindow(shown.window);
     return true;
@@ -81,19 +76,19 @@ void FormWindows::close_windows_without_forms() {
 
 FormWindows::FormWindow* FormWindows::find(const Form& form) {
   auto found = std::find_if(windows_.begin(), windows_.end(),
-                            [&](const FormWindow& shown) { return locked_form(shown.form) == &form; });
+                            [&](const FormWindow& shown) { return living_form(shown.form) == &form; });
   return found == windows_.end() ? nullptr : &*found;
 }
 
 Form* FormWindows::form_of(std::uint32_t window_id) const {
   for (const FormWindow& shown : windows_)
-    if (SDL_GetWindowID(shown.window) == window_id) return locked_form(shown.form);
+    if (SDL_GetWindowID(shown.window) == window_id) return living_form(shown.form);
   return nullptr;
 }
 
 SDL_Window* FormWindows::window_of(const Form& form) const {
   for (const FormWindow& shown : windows_)
-    if (locked_form(shown.form) == &form) return shown.window;
+    if (living_form(shown.form) == &form) return shown.window;
   return nullptr;
 }
 

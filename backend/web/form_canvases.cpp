@@ -9,11 +9,6 @@ namespace okit {
 
 namespace {
 
-Form* locked_form(const std::weak_ptr<Dispatch>& weak) {
-  auto* form = static_cast<Form*>(weak.lock().get());
-  return form && form->alive() ? form : nullptr;
-}
-
 bool wants_canvas(const Form& form) { return form.alive() && form.visible(); }
 
 Rect on_page(const Form& form) {
@@ -66,7 +61,7 @@ void FormCanvases::update(Desktop& desktop) {
 
 void FormCanvases::close_canvases_without_forms() {
   std::erase_if(canvases_, [](const FormCanvas& shown) {
-    const Form* form = locked_form(shown.form);
+    const Form* form = living_form(shown.form);
     if (form && wants_canvas(*form)) return false;
     page::close_form(shown.id);
     return true;
@@ -75,7 +70,7 @@ void FormCanvases::close_canvases_without_forms() {
 
 FormCanvases::FormCanvas& FormCanvases::canvas_for(Form& form) {
   auto found = std::find_if(canvases_.begin(), canvases_.end(),
-                            [&](const FormCanvas& shown) { return locked_form(shown.form) == &form; });
+                            [&](const FormCanvas& shown) { return living_form(shown.form) == &form; });
   if (found != canvases_.end()) return *found;
   FormCanvas shown;
   shown.form = form.weak_from_this();

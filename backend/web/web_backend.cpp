@@ -117,9 +117,7 @@ void WebBackend::page_focus(bool focused) {
       desktop_.activate(nullptr);
       return;
     }
-    auto locked = active_before_blur_.lock();
-    auto* form = static_cast<Form*>(locked.get());
-    if (form && form->alive()) desktop_.activate(form);
+    if (Form* form = living_form(active_before_blur_)) desktop_.activate(form);
   });
 }
 

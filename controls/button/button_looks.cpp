@@ -11,7 +11,6 @@
 namespace okit {
 
 namespace {
-constexpr std::int16_t kPixels = 3;
 constexpr std::int16_t kTwips = 1;
 // Halves to the even neighbour, as the layout's integer conversions do.
 float rounded(double v) { return static_cast<float>(round_half_even(v)); }
