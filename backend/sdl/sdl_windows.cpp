@@ -137,9 +137,7 @@ void FormWindows::follow(FormWindow& shown, Form& form) {
 }
 
 void FormWindows::present(FormWindow& shown, Form& form) {
-  // The compositor repaints exactly the dirty region, so that is what changed.
-  std::vector<Rect> changed = form.dirty_region().rects();
-  compositor_.compose(form);
+  std::vector<Rect> changed = compositor_.compose_areas(form);
   const FrameBuffer* frame = compositor_.frame(form);
   if (!frame) return;
   if (shown.show_all) changed = {frame->bounds()};

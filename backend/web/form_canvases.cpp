@@ -80,9 +80,7 @@ FormCanvases::FormCanvas& FormCanvases::canvas_for(Form& form) {
 }
 
 void FormCanvases::present(FormCanvas& shown, Form& form) {
-  // The compositor repaints exactly the dirty region, so that is what changed.
-  std::vector<Rect> changed = form.dirty_region().rects();
-  compositor_.compose(form);
+  std::vector<Rect> changed = compositor_.compose_areas(form);
   const FrameBuffer* frame = compositor_.frame(form);
   if (!frame) return;
   if (shown.show_all) changed = {frame->bounds()};

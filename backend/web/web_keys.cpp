@@ -1,6 +1,6 @@
 #include "backend/web/web_keys.h"
 
-#include <string>
+#include <charconv>
 
 #include "host/desktop.h"
 
@@ -28,13 +28,21 @@ char single_after(std::string_view code, std::string_view prefix) {
   return code.back();
 }
 
+// 1 to 12 for "F1" to "F12", or 0.
+int function_key_number(std::string_view code) {
+  if (code.size() < 2 || code.size() > 3 || code[0] != 'F' || code[1] == '0') return 0;
+  int number = 0;
+  const char* end = code.data() + code.size();
+  const auto [stop, error] = std::from_chars(code.data() + 1, end, number);
+  return error == std::errc() && stop == end && number >= 1 && number <= 12 ? number : 0;
+}
+
 }  // namespace
 
 std::int16_t key_code_for_dom(std::string_view code) {
   if (const char letter = single_after(code, "Key"); letter >= 'A' && letter <= 'Z') return letter;
   if (const char digit = single_after(code, "Digit"); digit >= '0' && digit <= '9') return digit;
-  for (int number = 1; number <= 12; ++number)
-    if (code == "F" + std::to_string(number)) return static_cast<std::int16_t>(111 + number);
+  if (const int number = function_key_number(code)) return static_cast<std::int16_t>(111 + number);
   for (const KeyPair& pair : kNamedKeys)
     if (pair.dom == code) return pair.code;
   return 0;

@@ -44,6 +44,15 @@ const FrameBuffer* Compositor::frame(const Form& form) const {
 }
 
 ComposeStats Compositor::compose(Form& form) {
+  ComposeStats stats;
+  for (const Rect& area : compose_areas(form)) {
+    stats.pixels += okit::area(area);
+    ++stats.rectangles;
+  }
+  return stats;
+}
+
+std::vector<Rect> Compositor::compose_areas(Form& form) {
   if (!form.alive()) return {};
   forget_closed_forms();
   FormFrame& frame = frame_for(form);
@@ -57,15 +66,12 @@ ComposeStats Compositor::compose(Form& form) {
   } else {
     areas = form.dirty_region().take(client);
   }
-  ComposeStats stats;
   for (const Rect& area : areas) {
     Canvas canvas(frame.pixels, area);
     paint_tree(form, canvas);
-    stats.pixels += okit::area(area);
-    ++stats.rectangles;
     frame.repainted.add(area);
   }
-  return stats;
+  return areas;
 }
 
 std::vector<Compositor::Placement> Compositor::current_layout() const {

@@ -39,6 +39,9 @@ class OKIT_EXPORT Compositor {
   // Brings the form's frame up to date. The first composition of a form, and
   // the first after its client size changed, paints the whole frame.
   ComposeStats compose(Form& form);
+  // The same, returning the rectangles of the frame it repainted: what a
+  // backend copies to the form's window.
+  std::vector<Rect> compose_areas(Form& form);
   // Composes every form of the desktop, then repaints the parts of the
   // screen that changed: where a form was repainted, or everything when a
   // form moved, resized, appeared, disappeared or changed its place in the

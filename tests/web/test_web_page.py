@@ -123,7 +123,7 @@ class Site:
         self.server.server_close()
 
 
-def start_browser(device_scale):
+def start_browser(device_scale=1):
     options = Options()
     for argument in ('--headless=new', '--no-sandbox', '--disable-gpu', '--window-size=1280,800',
                      '--force-device-scale-factor=%d' % device_scale):
@@ -225,8 +225,8 @@ class Page:
 
     def put_on_clipboard(self, text):
         problem = self.browser.execute_async_script(
-            'navigator.clipboard.writeText(arguments[0]).then(() => arguments[1](null), (e) => arguments[1](String(e)))',
-            text)
+            'const [text, done] = arguments;'
+            'navigator.clipboard.writeText(text).then(() => done(null), (e) => done(String(e)))', text)
         if problem:
             raise AssertionError('cannot write the clipboard: ' + problem)
 
@@ -298,7 +298,8 @@ class GalleryPage(unittest.TestCase):
     def test_the_form_is_active_while_the_page_has_the_focus(self):
         # The controls follow the activation, and the check box the mouse,
         # on their timers' ticks.
-        expected = self.script_events(['click 132 188', 'tick 50', 'activate none', 'tick 50', 'snapshot Gallery inactive.png',
+        expected = self.script_events(['click 132 188', 'tick 50',
+                                       'activate none', 'tick 50', 'snapshot Gallery inactive.png',
                                        'activate Gallery', 'tick 50', 'snapshot Gallery active.png'])
         page = Page(self.browser, self.site.url)
         page.click(132, 188)
