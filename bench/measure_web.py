@@ -15,7 +15,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'web'))
 import test_web_page as web  # noqa: E402
 
-RUNS = 5
+RUNS = 10
 IDLE_SECONDS = 5
 
 
@@ -45,6 +45,21 @@ def idle(browser, url, name):
     print('%s idle, per second: %s' % (name, per_second))
 
 
+def screenshots(browser, gallery_url, shots):
+    web.Page(browser, gallery_url)
+    browser.save_screenshot(os.path.join(shots, 'web-gallery.png'))
+    if not os.path.isdir(web.LOGIN_SITE):
+        return
+    login = web.Site(web.LOGIN_SITE)
+    try:
+        page = web.Page(browser, login.url)
+        browser.save_screenshot(os.path.join(shots, 'web-login.png'))
+        page.keys('ada', web.Keys.TAB, 'secret', web.Keys.ENTER)
+        browser.save_screenshot(os.path.join(shots, 'web-login-signed-in.png'))
+    finally:
+        login.close()
+
+
 def main():
     shots = sys.argv[1] if len(sys.argv) > 1 else None
     with tempfile.TemporaryDirectory() as folder:
@@ -59,8 +74,7 @@ def main():
             for name, site in sites.items():
                 idle(browser, site.url, name)
             if shots:
-                web.Page(browser, sites['gallery'].url)
-                browser.save_screenshot(os.path.join(shots, 'web-gallery.png'))
+                screenshots(browser, sites['gallery'].url, shots)
         finally:
             browser.quit()
             for site in sites.values():
