@@ -68,8 +68,10 @@ var Module = (function () {
       typing.style.top = y + 'px';
       typing.style.height = height + 'px';
     },
+    // A text node per line: rewriting the whole log on every event would
+    // make a long session's mouse moves slower and slower.
     logEvent(line) {
-      events.textContent += line + '\n';
+      events.append(line + '\n');
     },
     // Inside a copy or cut key the browser's copy event follows and takes
     // the text; elsewhere only the asynchronous clipboard API can, where the
@@ -234,7 +236,7 @@ var Module = (function () {
     okitPage: page,
     // A program's standard output shows on the page; its standard error is
     // a problem.
-    print: (line) => { output.textContent += line + '\n'; },
+    print: (line) => { output.append(line + '\n'); },
     printErr: page.showProblem,
     onRuntimeInitialized: start,
     locateFile: (path) => path,
