@@ -2,12 +2,17 @@
 """Turns measure.sh's raw results into the Markdown table of README.md.
 
 usage: summarize.py RAW.tsv SIZES.tsv
+       summarize.py --compare FIRST/raw.tsv SECOND/raw.tsv
 
 RAW.tsv: one line per run, "PROGRAM<TAB>RUN<TAB>NAME=VALUE NAME=VALUE ...".
 SIZES.tsv: "PROGRAM<TAB>KIB", the program and the shared objects only it maps.
 Each cell is the median over the runs, the interquartile range, and the
 ratio to the best (lowest) median of the row (when that best is zero, it is
 marked instead).
+
+With --compare, it prints each program's ratio to the best of its row in
+both runs and how far the second moved from the first: whether a second run
+repeats the first. Rows whose best is zero (idle) compare the medians.
 """
 
 import statistics
@@ -84,10 +89,40 @@ def table(runs, sizes):
     return "\n".join(lines)
 
 
+def ratios_to_best(runs, name):
+    """{program: median / best median} for one row; None where the best is zero."""
+    medians = {program: statistics.median(values[name]) for program, values in runs.items() if name in values}
+    best = min(medians.values(), default=0)
+    return {program: median / best if best > 0 else None for program, median in medians.items()}
+
+
+def change(before, after):
+    return f" ({(after / before - 1) * 100:+.0f} %)" if before > 0 else ""
+
+
+def comparison(first, second):
+    programs = [program for program in first if program in second]
+    lines = ["| | " + " | ".join(programs) + " |", "|---" * (len(programs) + 1) + "|"]
+    for name, title in ROWS:
+        before, after = ratios_to_best(first, name), ratios_to_best(second, name)
+        cells = []
+        for program in programs:
+            if before.get(program) is not None and after.get(program) is not None:
+                cells.append(f"×{before[program]:.2f} → ×{after[program]:.2f}{change(before[program], after[program])}")
+            else:  # a row whose best is zero has no ratios: compare the medians
+                was, now = (statistics.median(runs[program][name]) for runs in (first, second))
+                cells.append(f"{shown(was)} → {shown(now)}{change(was, now)}")
+        lines.append(f"| {title} | " + " | ".join(cells) + " |")
+    return "\n".join(lines)
+
+
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) == 4 and sys.argv[1] == "--compare":
+        print(comparison(read_runs(sys.argv[2]), read_runs(sys.argv[3])))
+    elif len(sys.argv) == 3:
+        print(table(read_runs(sys.argv[1]), read_sizes(sys.argv[2])))
+    else:
         sys.exit(__doc__)
-    print(table(read_runs(sys.argv[1]), read_sizes(sys.argv[2])))
 
 
 if __name__ == "__main__":
