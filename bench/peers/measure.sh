@@ -6,8 +6,9 @@
 # install-peers.sh installs the toolkits) and prints README.md's table.
 #
 # usage: bench/peers/measure.sh [BUILD_DIR]        (default: build-peers)
-#   RUNS=20 IDLE_S=10 KEYS=50 in the environment set the runs per program,
-#   the idle seconds and the keys per run.
+#   RUNS=20 IDLE_S=10 KEYS=50 STARTS=40 in the environment set the runs per
+#   program, the idle seconds and the keys per run, and the further starts
+#   per program that measure only start-up and memory.
 # Results go to BUILD_DIR/peers/: raw.tsv (one line per run), sizes.tsv,
 # maps.* (what each program maps), machine.txt, table.md, probe.log (what
 # the programs and the probe wrote to standard error).
@@ -15,7 +16,7 @@ set -eu
 
 SRC=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD=$(realpath -m "${1:-$SRC/build-peers}")
-export RUNS=${RUNS:-20} IDLE_S=${IDLE_S:-10} KEYS=${KEYS:-50}
+export RUNS=${RUNS:-20} IDLE_S=${IDLE_S:-10} KEYS=${KEYS:-50} STARTS=${STARTS:-40}
 export OUT=$BUILD/peers BIN=$BUILD/bench/peers
 PROGRAMS="gtk qt fltk okit okit-nocaption"
 
@@ -69,6 +70,20 @@ if [ "${2:-}" = --runs-in-session ]; then
       fi
     done
   done
+  # Start-up varies by a few milliseconds from one start to the next, as
+  # much as the programs differ; more starts, each only until the first
+  # frame and the memory after it, make its median repeat.
+  for start in $(seq "$STARTS"); do
+    echo "measure: start $start of $STARTS of each program" >&3
+    for program in $PROGRAMS; do
+      if result=$(probe "$program"); then
+        printf '%s\t%s\t%s\n' "$(title_of "$program")" "start-$start" "$result" >>"$OUT/raw.tsv"
+      else
+        failed=$((failed + 1))
+        echo "measure: that start failed: $(tail -n 1 "$OUT/probe.log")" >&3
+      fi
+    done
+  done
   [ "$failed" -eq 0 ] || echo "measure: $failed runs failed; see $OUT/probe.log" >&3
   exit 0
 fi
@@ -101,7 +116,7 @@ done
   echo "cores: $(nproc); CPU: $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | sort -u)"
   echo "X server: Xvfb $(dpkg-query -W -f '${Version}' xvfb), 1024x768x24, no window manager"
   echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
-  echo "runs per program: $RUNS, idle: $IDLE_S s, keys per run: $KEYS"
+  echo "runs per program: $RUNS, idle: $IDLE_S s, keys per run: $KEYS; further starts per program: $STARTS"
 } >"$OUT/machine.txt"
 # Every program gets the session bus a desktop has (the toolkits look for
 # the accessibility bus there); the services it starts see the display.

@@ -4,7 +4,7 @@
 usage: summarize.py RAW.tsv SIZES.tsv
        summarize.py --compare FIRST/raw.tsv SECOND/raw.tsv
 
-RAW.tsv: one line per run, "PROGRAM<TAB>RUN<TAB>NAME=VALUE NAME=VALUE ...".
+RAW.tsv: one line per run or start, "PROGRAM<TAB>RUN<TAB>NAME=VALUE NAME=VALUE ...".
 SIZES.tsv: "PROGRAM<TAB>KIB", the program and the shared objects only it maps.
 Each cell is the median over the runs, the interquartile range, and the
 ratio to the best (lowest) median of the row (when that best is zero, it is
