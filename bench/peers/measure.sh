@@ -16,8 +16,8 @@ set -eu
 
 SRC=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD=$(realpath -m "${1:-$SRC/build-peers}")
-export RUNS=${RUNS:-20} IDLE_S=${IDLE_S:-10} KEYS=${KEYS:-50} STARTS=${STARTS:-40}
-export OUT=$BUILD/peers BIN=$BUILD/bench/peers
+export RUNS="${RUNS:-20}" IDLE_S="${IDLE_S:-10}" KEYS="${KEYS:-50}" STARTS="${STARTS:-40}"
+export OUT="$BUILD/peers" BIN="$BUILD/bench/peers"
 PROGRAMS="gtk qt fltk okit okit-nocaption"
 
 title_of() {
@@ -95,7 +95,7 @@ mkdir -p "$OUT"
 XVFB_PID=""
 RUNTIME_DIR=$(mktemp -d)
 trap '[ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null; rm -rf "$RUNTIME_DIR"' EXIT
-export XDG_RUNTIME_DIR=$RUNTIME_DIR
+export XDG_RUNTIME_DIR="$RUNTIME_DIR"
 
 # An X server that, like a desktop's, keeps its state (GTK caches its GL
 # visuals on the root window) when the last program leaves.
