@@ -9,7 +9,7 @@
 #   RUNS=20 IDLE_S=10 KEYS=50 STARTS=40 in the environment set the runs per
 #   program, the idle seconds and the keys per run, and the further starts
 #   per program that measure only start-up and memory.
-# Results go to BUILD_DIR/peers/: raw.tsv (one line per run), sizes.tsv,
+# Results go to BUILD_DIR/peers/: raw.tsv (one line per run or start), sizes.tsv,
 # maps.* (what each program maps), machine.txt, table.md, probe.log (what
 # the programs and the probe wrote to standard error).
 set -eu
@@ -55,6 +55,18 @@ if [ "${2:-}" = --runs-in-session ]; then
     probe "$program" >/dev/null || true
   done
   failed=0
+  # Probes program $2 with options $3... and appends its results to raw.tsv
+  # as run $1, or counts the failure.
+  record() {
+    run=$1 program=$2
+    shift 2
+    if result=$(probe "$program" "$@"); then
+      printf '%s\t%s\t%s\n' "$(title_of "$program")" "$run" "$result" >>"$OUT/raw.tsv"
+    else
+      failed=$((failed + 1))
+      echo "measure: that run failed: $(tail -n 1 "$OUT/probe.log")" >&3
+    fi
+  }
   for run in $(seq "$RUNS"); do
     for program in $PROGRAMS; do
       echo "measure: run $run of $RUNS: $(title_of "$program")" >&3
@@ -62,12 +74,7 @@ if [ "${2:-}" = --runs-in-session ]; then
       [ -e "$OUT/maps.$program" ] || maps="--maps $OUT/maps.$program"
       # The user-name box is at the same window pixels in every program.
       # shellcheck disable=SC2086 # $maps is two words or none
-      if result=$(probe "$program" --idle "$IDLE_S" --keys "$KEYS" --box 104,38,200,21 $maps); then
-        printf '%s\t%s\t%s\n' "$(title_of "$program")" "$run" "$result" >>"$OUT/raw.tsv"
-      else
-        failed=$((failed + 1))
-        echo "measure: that run failed: $(tail -n 1 "$OUT/probe.log")" >&3
-      fi
+      record "$run" "$program" --idle "$IDLE_S" --keys "$KEYS" --box 104,38,200,21 $maps
     done
   done
   # Start-up varies by a few milliseconds from one start to the next, as
@@ -76,12 +83,7 @@ if [ "${2:-}" = --runs-in-session ]; then
   for start in $(seq "$STARTS"); do
     echo "measure: start $start of $STARTS of each program" >&3
     for program in $PROGRAMS; do
-      if result=$(probe "$program"); then
-        printf '%s\t%s\t%s\n' "$(title_of "$program")" "start-$start" "$result" >>"$OUT/raw.tsv"
-      else
-        failed=$((failed + 1))
-        echo "measure: that start failed: $(tail -n 1 "$OUT/probe.log")" >&3
-      fi
+      record "start-$start" "$program"
     done
   done
   [ "$failed" -eq 0 ] || echo "measure: $failed runs failed; see $OUT/probe.log" >&3

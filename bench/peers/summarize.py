@@ -76,9 +76,13 @@ def cell(values, best):
     return f"{shown(median)}{spread(values)}{ratio}"
 
 
+def header(programs):
+    return ["| | " + " | ".join(programs) + " |", "|---" * (len(programs) + 1) + "|"]
+
+
 def table(runs, sizes):
     programs = list(runs)
-    lines = ["| | " + " | ".join(programs) + " |", "|---" * (len(programs) + 1) + "|"]
+    lines = header(programs)
     rows = [(title, [runs[p].get(name, []) for p in programs]) for name, title in ROWS]
     rows.append(("Program and the shared objects only it maps (KiB on disk)", [[sizes[p]] if p in sizes else [] for p in programs]))
     for title, columns in rows:
@@ -89,29 +93,33 @@ def table(runs, sizes):
     return "\n".join(lines)
 
 
-def ratios_to_best(runs, name):
-    """{program: median / best median} for one row; None where the best is zero."""
-    medians = {program: statistics.median(values[name]) for program, values in runs.items() if name in values}
-    best = min(medians.values(), default=0)
-    return {program: median / best if best > 0 else None for program, median in medians.items()}
+def medians(runs, programs, name):
+    """Each program's median of one row, or None when a program has none."""
+    if not all(name in runs[p] for p in programs):
+        return None
+    return [statistics.median(runs[p][name]) for p in programs]
 
 
 def change(before, after):
     return f" ({(after / before - 1) * 100:+.0f} %)" if before > 0 else ""
 
 
+def moved(was, now, best_was, best_now):
+    if best_was > 0 and best_now > 0:
+        before, after = was / best_was, now / best_now
+        return f"×{before:.2f} → ×{after:.2f}{change(before, after)}"
+    # a row whose best is zero has no ratios: compare the medians
+    return f"{shown(was)} → {shown(now)}{change(was, now)}"
+
+
 def comparison(first, second):
     programs = [program for program in first if program in second]
-    lines = ["| | " + " | ".join(programs) + " |", "|---" * (len(programs) + 1) + "|"]
+    lines = header(programs)
     for name, title in ROWS:
-        before, after = ratios_to_best(first, name), ratios_to_best(second, name)
-        cells = []
-        for program in programs:
-            if before.get(program) is not None and after.get(program) is not None:
-                cells.append(f"×{before[program]:.2f} → ×{after[program]:.2f}{change(before[program], after[program])}")
-            else:  # a row whose best is zero has no ratios: compare the medians
-                was, now = (statistics.median(runs[program][name]) for runs in (first, second))
-                cells.append(f"{shown(was)} → {shown(now)}{change(was, now)}")
+        before, after = medians(first, programs, name), medians(second, programs, name)
+        if before is None or after is None:
+            continue
+        cells = (moved(was, now, min(before), min(after)) for was, now in zip(before, after))
         lines.append(f"| {title} | " + " | ".join(cells) + " |")
     return "\n".join(lines)
 
